@@ -1,0 +1,177 @@
+#include "common/text/convert.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "common/text/errors.h"
+
+namespace pillora {
+
+namespace {
+
+bool isBlank(char16_t c) { return c == u' ' || c == u'\t'; }
+bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+TextView stripBlanks(TextView t) {
+  while (!t.empty() && isBlank(t.front())) t.remove_prefix(1);
+  while (!t.empty() && isBlank(t.back())) t.remove_suffix(1);
+  return t;
+}
+
+size_t skipDigits(TextView t, size_t i) {
+  while (i < t.size() && isDigit(t[i])) ++i;
+  return i;
+}
+
+// The number text without blanks when it has one of the accepted forms.
+std::optional<std::string> numberText(TextView t) {
+  t = stripBlanks(t);
+  size_t i = (!t.empty() && (t[0] == u'+' || t[0] == u'-')) ? 1 : 0;
+  const size_t intEnd = skipDigits(t, i);
+  size_t digits = intEnd - i;
+  i = intEnd;
+  if (i < t.size() && t[i] == u'.') {
+    const size_t fracEnd = skipDigits(t, i + 1);
+    digits += fracEnd - i - 1;
+    i = fracEnd;
+  }
+  if (digits == 0) return std::nullopt;
+  if (i < t.size() && (t[i] == u'e' || t[i] == u'E')) {
+    size_t e = i + 1;
+    if (e < t.size() && (t[e] == u'+' || t[e] == u'-')) ++e;
+    const size_t expEnd = skipDigits(t, e);
+    if (expEnd == e) return std::nullopt;
+    i = expEnd;
+  }
+  if (i != t.size()) return std::nullopt;
+  return std::string(t.begin(), t.end());
+}
+
+std::int64_t roundHalfEven(double value, double low, double high, const char* type) {
+  const double r = std::nearbyint(value);  // the default rounding mode goes to even
+  if (!(r >= low && r <= high)) throw OverflowError(std::string("overflow: value outside ") + type);
+  return static_cast<std::int64_t>(r);
+}
+
+bool isLeapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+
+int daysInMonth(int y, int m) {
+  static constexpr std::array<int, 12> kDays{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return m == 2 && isLeapYear(y) ? 29 : kDays[static_cast<size_t>(m - 1)];
+}
+
+// Days since 1970-01-01 and back (proleptic Gregorian calendar).
+long daysFromCivil(Date d) {
+  const long y = d.year - (d.month <= 2 ? 1 : 0);
+  const long era = (y >= 0 ? y : y - 399) / 400;
+  const long yoe = y - era * 400;
+  const long doy = (153L * (d.month + (d.month > 2 ? -3 : 9)) + 2) / 5 + d.day - 1;
+  const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  return era * 146097 + doe - 719468;
+}
+
+Date civilFromDays(long z) {
+  z += 719468;
+  const long era = (z >= 0 ? z : z - 146096) / 146097;
+  const long doe = z - era * 146097;
+  const long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const long mp = (5 * doy + 2) / 153;
+  const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+  const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+  return Date{static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0)), month, day};
+}
+
+// Reads up to maxDigits digits at i; -1 when there are fewer than minDigits.
+int readField(TextView t, size_t& i, size_t minDigits, size_t maxDigits) {
+  const size_t end = skipDigits(t, i);
+  if (end - i < minDigits || end - i > maxDigits) return -1;
+  int value = 0;
+  for (; i < end; ++i) value = value * 10 + (t[i] - u'0');
+  return value;
+}
+
+Text pad(int value, int width) {
+  std::string s = std::to_string(value);
+  if (static_cast<int>(s.size()) < width) s.insert(0, static_cast<size_t>(width) - s.size(), '0');
+  return fromUtf8(s);
+}
+
+}  // namespace
+
+bool isNumeric(TextView t) { return numberText(t).has_value(); }
+
+double toDouble(TextView t) {
+  const auto text = numberText(t);
+  if (!text) throw ConversionError("type mismatch: \"" + toUtf8(t) + "\" is not a number");
+  const double value = std::strtod(text->c_str(), nullptr);
+  if (std::isinf(value)) throw OverflowError("overflow: \"" + *text + "\"");
+  return value;
+}
+
+float toSingle(double value) {
+  if (std::fabs(value) > std::numeric_limits<float>::max()) throw OverflowError("overflow: single");
+  return static_cast<float>(value);
+}
+
+float toSingle(TextView t) { return toSingle(toDouble(t)); }
+
+std::int16_t toInt16(double value) {
+  return static_cast<std::int16_t>(roundHalfEven(value, -32768.0, 32767.0, "16-bit integer"));
+}
+
+std::int16_t toInt16(TextView t) { return toInt16(toDouble(t)); }
+
+std::int32_t toInt32(double value) {
+  return static_cast<std::int32_t>(
+      roundHalfEven(value, -2147483648.0, 2147483647.0, "32-bit integer"));
+}
+
+std::int32_t toInt32(TextView t) { return toInt32(toDouble(t)); }
+
+Text formatSingle(float value) {
+  std::array<char, 32> buffer{};
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  return fromUtf8(std::string_view(buffer.data(), static_cast<size_t>(result.ptr - buffer.data())));
+}
+
+std::optional<Date> parseDate(TextView t) {
+  t = stripBlanks(t);
+  size_t i = 0;
+  const int year = readField(t, i, 4, 4);
+  if (year < 1000 || i >= t.size() || (t[i] != u'/' && t[i] != u'-')) return std::nullopt;
+  const char16_t sep = t[i++];
+  const int month = readField(t, i, 1, 2);
+  if (month < 1 || month > 12 || i >= t.size() || t[i++] != sep) return std::nullopt;
+  const int day = readField(t, i, 1, 2);
+  if (i != t.size() || day < 1 || day > daysInMonth(year, month)) return std::nullopt;
+  return Date{year, month, day};
+}
+
+Date toDate(TextView t) {
+  const auto date = parseDate(t);
+  if (!date) throw ConversionError("type mismatch: \"" + toUtf8(t) + "\" is not a date");
+  return *date;
+}
+
+Date addMonths(Date d, int months) {
+  const int index = d.year * 12 + (d.month - 1) + months;
+  const int year = index / 12;
+  const int month = index % 12 + 1;
+  return Date{year, month, std::min(d.day, daysInMonth(year, month))};
+}
+
+Date addDays(Date d, int days) { return civilFromDays(daysFromCivil(d) + days); }
+
+Text formatSlashDate(Date d) {
+  return pad(d.year, 4) + u"/" + pad(d.month, 2) + u"/" + pad(d.day, 2);
+}
+
+Text formatDashDate(Date d) {
+  return pad(d.year, 4) + u"-" + pad(d.month, 2) + u"-" + pad(d.day, 2);
+}
+
+}  // namespace pillora

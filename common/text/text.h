@@ -1,0 +1,42 @@
+#pragma once
+// Text of the programs: UTF-16 code units. Every length, cut and position counts code
+// units, so a Chinese character and a Latin letter count alike (and a character outside
+// the basic plane counts two). Positions given to mid() are 1-based as in the system's
+// own procedures; find() returns 1-based positions and 0 when absent.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pillora {
+
+using Text = std::u16string;
+using TextView = std::u16string_view;
+
+// UTF-8 <-> UTF-16 at library boundaries. Invalid UTF-8 becomes U+FFFD.
+Text fromUtf8(std::string_view utf8);
+std::string toUtf8(TextView text);
+
+inline int len(TextView t) { return static_cast<int>(t.size()); }
+// First n code units (all of the text when shorter; none when n <= 0).
+Text left(TextView t, int n);
+// Last n code units.
+Text right(TextView t, int n);
+// From 1-based position start, at most count code units (all the rest when count < 0).
+Text mid(TextView t, int start, int count = -1);
+// 1-based position of the first occurrence of what at or after 1-based start; 0 if absent.
+int find(TextView t, TextView what, int start = 1);
+bool contains(TextView t, TextView what);
+bool startsWith(TextView t, TextView prefix);
+bool endsWith(TextView t, TextView suffix);
+Text replaceAll(TextView t, TextView what, TextView with);
+Text removeAll(TextView t, TextView what);
+// Split at every separator; an empty text gives one empty piece.
+std::vector<Text> split(TextView t, TextView separator);
+// Leading and trailing blanks (U+0020 only) removed.
+Text trimBlanks(TextView t);
+// Letters upper-cased (ASCII and full-width Latin letters).
+Text upper(TextView t);
+// Equal once both are folded as upper() folds them; everything else exact.
+bool equalsIgnoreCase(TextView a, TextView b);
+
+}  // namespace pillora

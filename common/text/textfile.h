@@ -1,0 +1,44 @@
+#pragma once
+// The system's text files: job, receipt, settings and payload texts. They are code page
+// 950 (Big5) with CR LF line ends; a file that begins with the UTF-8 byte-order mark is
+// read as UTF-8. One line reader serves all of them: a line ends at CR or at CR LF, a lone
+// LF stays inside the line, nothing is trimmed. Bytes that are not valid in the file's
+// encoding become U+FFFD.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/text/text.h"
+
+namespace pillora {
+
+Text decodeCp950(std::string_view bytes);
+// Characters that code page 950 cannot hold become "?".
+std::string encodeCp950(TextView text);
+
+// Bytes of a file as text: UTF-8 after a byte-order mark, code page 950 otherwise.
+Text decodeTextFile(std::string_view bytes);
+std::vector<Text> splitLines(TextView text);
+
+// Whole file; FileError when it cannot be opened or read.
+std::string readFileBytes(const std::string& path);
+std::vector<Text> readTextLines(const std::string& path);
+// Writes lines in code page 950, each ended by CR LF; FileError when it cannot.
+void writeCp950Lines(const std::string& path, const std::vector<Text>& lines);
+
+// Sequential reading of a text file, line by line, as the readers of the system do it.
+class LineReader {
+ public:
+  // FileError when the file cannot be opened.
+  explicit LineReader(const std::string& path);
+  explicit LineReader(std::vector<Text> lines) : m_lines(std::move(lines)) {}
+  bool atEnd() const { return m_next >= m_lines.size(); }
+  // FileError ("input past end of file") when no line is left.
+  Text next();
+
+ private:
+  std::vector<Text> m_lines;
+  size_t m_next = 0;
+};
+
+}  // namespace pillora

@@ -1,0 +1,57 @@
+#pragma once
+// What printing requires of the platform's printer: the one process-wide surface all bag
+// drawing goes to, in twips (1440 per inch, 567 per centimetre as the layouts compute),
+// origin at the top-left corner of the printable area.
+//
+// A document begins with the first drawing call after the start of the run or after the
+// last endDoc. An endDoc with nothing drawn since the previous one sends nothing; a
+// newPage right before endDoc leaves no blank sheet.
+#include <cstddef>
+#include <vector>
+
+#include "common/text/text.h"
+
+namespace pillora {
+
+// The font and position in force for the next text.
+struct Pen {
+  Text fontName = u"標楷體";
+  float fontSize = 12.0F;
+  bool bold = false;
+  float x = 0.0F;
+  float y = 0.0F;
+};
+
+class PrinterSurface {
+ public:
+  virtual ~PrinterSurface() = default;
+
+  virtual void setFontName(const Text& name) = 0;
+  virtual void setFontSize(float points) = 0;
+  virtual void setFontBold(bool bold) = 0;
+  virtual void setCurrentX(float twips) = 0;
+  virtual void setCurrentY(float twips) = 0;
+  virtual const Pen& pen() const = 0;
+
+  // One line of text with its top-left corner at the current position; afterwards x is 0
+  // and y has moved down one line.
+  virtual void print(const Text& text) = 0;
+  // A straight line in the current pen (default width).
+  virtual void line(float x1, float y1, float x2, float y2) = 0;
+  virtual void newPage() = 0;
+  virtual void endDoc() = 0;
+};
+
+// The installed printers and the choice of the current one.
+class Printers {
+ public:
+  virtual ~Printers() = default;
+  // Device names in the platform's order.
+  virtual std::vector<Text> deviceNames() = 0;
+  // Makes the printer at that index of deviceNames() the current printer.
+  virtual void choose(std::size_t index) = 0;
+  // The current printer: the chosen one, else the platform's default printer.
+  virtual PrinterSurface& current() = 0;
+};
+
+}  // namespace pillora

@@ -1,0 +1,18 @@
+#pragma once
+// The start-up module's state for one run: the print option and the sheet number taken
+// from the command line. Set before the job reader runs; afterwards only the usage lines
+// of the paged drug list change the sheet number (0 becomes 1).
+#include <cstdint>
+
+#include "common/text/text.h"
+
+namespace pillora {
+
+inline constexpr char16_t kPrintEverything[] = u"全部列印";
+
+struct RunState {
+  Text printOption = kPrintEverything;
+  std::int16_t sheetNumber = 0;
+};
+
+}  // namespace pillora

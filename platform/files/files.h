@@ -1,0 +1,30 @@
+#pragma once
+// File-system services of the platform: the program's own folder, path joining and the
+// existence tests the system makes. Paths are UTF-8 here.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace pillora {
+
+// The folder that holds the running executable (no trailing separator). The environment
+// variable named by overrideVariable (PILLORA_HOME, VELSOR_HOME), when set and not empty,
+// names the folder instead. Asked anew at every call.
+std::string programFolder(const char* overrideVariable);
+
+// folder + separator + name; the name may start with a separator of either kind.
+std::string joinPath(std::string_view folder, std::string_view name);
+
+// The path of the ordinary file (not a folder) named `name` directly in `folder`, names
+// compared ignoring ASCII letter case as on the pharmacies' file system; nothing when there
+// is none. A folder that cannot be read counts as not holding the file.
+std::optional<std::string> findOrdinaryFileIgnoreCase(const std::string& folder,
+                                                      std::string_view name);
+
+// True when path names an ordinary file (exact name).
+bool ordinaryFileExists(const std::string& path);
+
+// The system's temporary folder.
+std::string temporaryFolder();
+
+}  // namespace pillora
