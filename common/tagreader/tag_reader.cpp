@@ -37,8 +37,7 @@ Text TqlXmlTextReader::getDataString(const Text& p_strTag, const Text& p_strXmlS
   return e - p < 0 ? Text() : mid(text, p, e - p);
 }
 
-Text TqlXmlTextReader::getAttributeString(const Text& p_strTag,
-                                          const Text& p_strXmlString) const {
+Text TqlXmlTextReader::getAttributeString(const Text& p_strTag, const Text& p_strXmlString) const {
   const Text& text = source(p_strXmlString);
   const int p = find(text, u"<" + p_strTag);
   if (p == 0) return {};

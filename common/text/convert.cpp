@@ -12,8 +12,12 @@ namespace pillora {
 
 namespace {
 
-bool isBlank(char16_t c) { return c == u' ' || c == u'\t'; }
-bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool isBlank(char16_t c) {
+  return c == u' ' || c == u'\t';
+}
+bool isDigit(char16_t c) {
+  return c >= u'0' && c <= u'9';
+}
 
 TextView stripBlanks(TextView t) {
   while (!t.empty() && isBlank(t.front())) t.remove_prefix(1);
@@ -56,7 +60,9 @@ std::int64_t roundHalfEven(double value, double low, double high, const char* ty
   return static_cast<std::int64_t>(r);
 }
 
-bool isLeapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool isLeapYear(int y) {
+  return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 int daysInMonth(int y, int m) {
   static constexpr std::array<int, 12> kDays{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -102,7 +108,9 @@ Text pad(int value, int width) {
 
 }  // namespace
 
-bool isNumeric(TextView t) { return numberText(t).has_value(); }
+bool isNumeric(TextView t) {
+  return numberText(t).has_value();
+}
 
 double toDouble(TextView t) {
   const auto text = numberText(t);
@@ -117,20 +125,26 @@ float toSingle(double value) {
   return static_cast<float>(value);
 }
 
-float toSingle(TextView t) { return toSingle(toDouble(t)); }
+float toSingle(TextView t) {
+  return toSingle(toDouble(t));
+}
 
 std::int16_t toInt16(double value) {
   return static_cast<std::int16_t>(roundHalfEven(value, -32768.0, 32767.0, "16-bit integer"));
 }
 
-std::int16_t toInt16(TextView t) { return toInt16(toDouble(t)); }
+std::int16_t toInt16(TextView t) {
+  return toInt16(toDouble(t));
+}
 
 std::int32_t toInt32(double value) {
   return static_cast<std::int32_t>(
       roundHalfEven(value, -2147483648.0, 2147483647.0, "32-bit integer"));
 }
 
-std::int32_t toInt32(TextView t) { return toInt32(toDouble(t)); }
+std::int32_t toInt32(TextView t) {
+  return toInt32(toDouble(t));
+}
 
 Text formatSingle(float value) {
   std::array<char, 32> buffer{};
@@ -164,7 +178,9 @@ Date addMonths(Date d, int months) {
   return Date{year, month, std::min(d.day, daysInMonth(year, month))};
 }
 
-Date addDays(Date d, int days) { return civilFromDays(daysFromCivil(d) + days); }
+Date addDays(Date d, int days) {
+  return civilFromDays(daysFromCivil(d) + days);
+}
 
 Text formatSlashDate(Date d) {
   return pad(d.year, 4) + u"/" + pad(d.month, 2) + u"/" + pad(d.day, 2);

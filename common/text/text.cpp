@@ -93,7 +93,9 @@ std::string toUtf8(TextView text) {
   return out;
 }
 
-Text left(TextView t, int n) { return Text(t.substr(0, static_cast<size_t>(std::max(n, 0)))); }
+Text left(TextView t, int n) {
+  return Text(t.substr(0, static_cast<size_t>(std::max(n, 0))));
+}
 
 Text right(TextView t, int n) {
   const auto count = static_cast<size_t>(std::clamp(n, 0, len(t)));
@@ -113,8 +115,12 @@ int find(TextView t, TextView what, int start) {
   return at == TextView::npos ? 0 : static_cast<int>(at) + 1;
 }
 
-bool contains(TextView t, TextView what) { return t.find(what) != TextView::npos; }
-bool startsWith(TextView t, TextView prefix) { return t.substr(0, prefix.size()) == prefix; }
+bool contains(TextView t, TextView what) {
+  return t.find(what) != TextView::npos;
+}
+bool startsWith(TextView t, TextView prefix) {
+  return t.substr(0, prefix.size()) == prefix;
+}
 bool endsWith(TextView t, TextView suffix) {
   return t.size() >= suffix.size() && t.substr(t.size() - suffix.size()) == suffix;
 }
@@ -130,7 +136,9 @@ Text replaceAll(TextView t, TextView what, TextView with) {
   return out.append(t.substr(from));
 }
 
-Text removeAll(TextView t, TextView what) { return replaceAll(t, what, u""); }
+Text removeAll(TextView t, TextView what) {
+  return replaceAll(t, what, u"");
+}
 
 std::vector<Text> split(TextView t, TextView separator) {
   std::vector<Text> parts;
@@ -157,9 +165,9 @@ Text upper(TextView t) {
 }
 
 bool equalsIgnoreCase(TextView a, TextView b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char16_t x, char16_t y) {
-           return upperUnit(x) == upperUnit(y);
-         });
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(),
+                    [](char16_t x, char16_t y) { return upperUnit(x) == upperUnit(y); });
 }
 
 }  // namespace pillora

@@ -16,7 +16,9 @@ using TextView = std::u16string_view;
 Text fromUtf8(std::string_view utf8);
 std::string toUtf8(TextView text);
 
-inline int len(TextView t) { return static_cast<int>(t.size()); }
+inline int len(TextView t) {
+  return static_cast<int>(t.size());
+}
 // First n code units (all of the text when shorter; none when n <= 0).
 Text left(TextView t, int n);
 // Last n code units.

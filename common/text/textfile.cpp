@@ -22,7 +22,8 @@ using Converter = std::unique_ptr<std::remove_pointer_t<iconv_t>, IconvCloser>;
 
 Converter openConverter(const char* to, const char* from) {
   iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) throw FileError(std::string("no converter from ") + from);
+  if (cd == reinterpret_cast<iconv_t>(-1))
+    throw FileError(std::string("no converter from ") + from);
   return Converter(cd);
 }
 

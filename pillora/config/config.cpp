@@ -13,7 +13,9 @@ constexpr char kSettingsFile[] = "DrugBag.config";
 
 }  // namespace
 
-CConfig::CConfig() { loadDrugBagConfig(); }
+CConfig::CConfig() {
+  loadDrugBagConfig();
+}
 
 // A number element that is missing, empty, not a number or out of range keeps its default:
 // one bad element must not take every configured text off the printed bags.

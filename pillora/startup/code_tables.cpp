@@ -32,13 +32,13 @@ constexpr std::array<CodeEntry, 16> kFrequencies{{
 }};
 
 constexpr std::array<CodeEntry, 21> kRoutes{{
-    {u"PO", u"口服"},         {u"EXT", u"外用"},           {u"IN", u"鼻用噴霧"},
-    {u"IH", u"經口吸入"},     {u"OR", u"口腔適量用"},      {u"OU", u"兩眼各一滴"},
-    {u"OS", u"左眼一滴"},     {u"OD", u"右眼一滴"},        {u"R", u"肛門適量用"},
-    {u"SC", u"皮下注射"},     {u"IM", u"肌肉注射"},        {u"IV", u"靜脈注射"},
-    {u"AU", u"兩耳各一滴"},   {u"U", u"尿道用"},           {u"V", u"陰道用"},
-    {u"SUPP", u"栓劑"},       {u"POPC", u"飯後口服"},      {u"POAC", u"飯前口服"},
-    {u"AC", u"飯前服用"},     {u"PC", u"飯後服用"},        {u"IRRE", u"依醫師指示服用"},
+    {u"PO", u"口服"},       {u"EXT", u"外用"},      {u"IN", u"鼻用噴霧"},
+    {u"IH", u"經口吸入"},   {u"OR", u"口腔適量用"}, {u"OU", u"兩眼各一滴"},
+    {u"OS", u"左眼一滴"},   {u"OD", u"右眼一滴"},   {u"R", u"肛門適量用"},
+    {u"SC", u"皮下注射"},   {u"IM", u"肌肉注射"},   {u"IV", u"靜脈注射"},
+    {u"AU", u"兩耳各一滴"}, {u"U", u"尿道用"},      {u"V", u"陰道用"},
+    {u"SUPP", u"栓劑"},     {u"POPC", u"飯後口服"}, {u"POAC", u"飯前口服"},
+    {u"AC", u"飯前服用"},   {u"PC", u"飯後服用"},   {u"IRRE", u"依醫師指示服用"},
 }};
 
 template <size_t N>
@@ -50,9 +50,13 @@ Text lookUp(const std::array<CodeEntry, N>& table, const Text& code) {
 
 }  // namespace
 
-Text getFrequencyText(const Text& code) { return lookUp(kFrequencies, code); }
+Text getFrequencyText(const Text& code) {
+  return lookUp(kFrequencies, code);
+}
 
-Text getRouteText(const Text& code) { return lookUp(kRoutes, code); }
+Text getRouteText(const Text& code) {
+  return lookUp(kRoutes, code);
+}
 
 void stripLineFeeds(CDrugBagItem& record) {
   for (const Field field : {Field::適應症, Field::其他用藥指示, Field::警語, Field::可能副作用}) {

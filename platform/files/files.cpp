@@ -11,12 +11,14 @@ namespace pillora {
 
 namespace {
 
-char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char lowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool sameNameIgnoreCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(),
-                    [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return lowerAscii(x) == lowerAscii(y);
+         });
 }
 
 bool isRegular(const fs::path& path) {
@@ -58,7 +60,9 @@ std::optional<std::string> findOrdinaryFileIgnoreCase(const std::string& folder,
   return std::nullopt;
 }
 
-bool ordinaryFileExists(const std::string& path) { return isRegular(path); }
+bool ordinaryFileExists(const std::string& path) {
+  return isRegular(path);
+}
 
 std::string temporaryFolder() {
   std::error_code error;

@@ -1,0 +1,39 @@
+#pragma once
+// The print log: one line per drawing call, as it is made (UTF-8, TAB-separated fields):
+//   printer <name>
+//   text <x twips> <y twips> <font name> <font size> <bold 0|1> <text>
+//   line <x1> <y1> <x2> <y2>
+//   newpage
+//   enddoc
+// Coordinates carry two decimals, the font size is the shortest decimal of its
+// single-precision value; in text fields \ TAB CR LF are written as \\ \t \r \n.
+#include <functional>
+#include <string>
+
+#include "platform/print/page_sink.h"
+
+namespace pillora {
+
+std::string escapeLogField(TextView text);
+std::string formatTwips(float twips);
+
+class PrintLog : public PageSink {
+ public:
+  using Writer = std::function<void(const std::string& line)>;
+  explicit PrintLog(Writer write) : m_write(std::move(write)) {}
+
+  void printerChosen(const Text& name);
+  void text(const Pen& pen, const Text& text) override;
+  void line(float x1, float y1, float x2, float y2) override;
+  void newPage() override { m_write("newpage"); }
+  void endDoc() override { m_write("enddoc"); }
+
+ private:
+  Writer m_write;
+};
+
+// A writer that appends each line (with LF) to a file, flushed at once so that nothing is
+// lost when the program ends abnormally. PrinterError when the file cannot be opened.
+PrintLog::Writer appendingFileWriter(const std::string& path);
+
+}  // namespace pillora
