@@ -12,14 +12,16 @@
 namespace pillora {
 
 // The text properties in the order of the class interface.
-#define PILLORA_DRUG_BAG_TEXT_PROPERTIES(X)                                                       \
-  X(藥品倉儲位置)                                                                                 \
-  X(電話) X(收據檔路徑) X(健保申報金額) X(自行負擔額) X(藥事服務費) X(藥品費) X(就醫科別)         \
-      X(藥品頻率) X(中文藥名) X(藥品代碼) X(藥袋數) X(藥局名稱) X(廣告標語) X(可能副作用) X(警語) \
-          X(保存方式) X(其他用藥指示) X(使用期限) X(適應症) X(處方箋號碼) X(藥品形狀) X(藥品外觀) \
-              X(藥品天份) X(藥品總量) X(藥品用量) X(藥品用法) X(藥品廠牌) X(藥品劑量) X(藥品名稱) \
-                  X(慢箋本次次數) X(慢箋可調次數) X(病患性別) X(病患年齡) X(病患電話) X(病患姓名) \
-                      X(醫療院所) X(調劑日期) X(處方醫師姓名) X(藥師姓名) X(藥局地址) X(藥局電話)
+// clang-format off
+#define PILLORA_DRUG_BAG_TEXT_PROPERTIES(X) \
+  X(藥品倉儲位置) X(電話) X(收據檔路徑) X(健保申報金額) X(自行負擔額) X(藥事服務費) \
+  X(藥品費) X(就醫科別) X(藥品頻率) X(中文藥名) X(藥品代碼) X(藥袋數) \
+  X(藥局名稱) X(廣告標語) X(可能副作用) X(警語) X(保存方式) X(其他用藥指示) \
+  X(使用期限) X(適應症) X(處方箋號碼) X(藥品形狀) X(藥品外觀) X(藥品天份) \
+  X(藥品總量) X(藥品用量) X(藥品用法) X(藥品廠牌) X(藥品劑量) X(藥品名稱) \
+  X(慢箋本次次數) X(慢箋可調次數) X(病患性別) X(病患年齡) X(病患電話) X(病患姓名) \
+  X(醫療院所) X(調劑日期) X(處方醫師姓名) X(藥師姓名) X(藥局地址) X(藥局電話)
+// clang-format on
 
 enum class Field {
 #define PILLORA_ENUM_ENTRY(name) name,
