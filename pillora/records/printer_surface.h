@@ -42,16 +42,25 @@ class PrinterSurface {
   virtual void endDoc() = 0;
 };
 
+// One installed printer: the device name the system shows, and the platform's own queue
+// name for it (the same text where the platform has no separate name).
+struct PrinterEntry {
+  Text deviceName;
+  Text queueName;
+};
+
 // The installed printers and the choice of the current one.
 class Printers {
  public:
   virtual ~Printers() = default;
-  // Device names in the platform's order.
-  virtual std::vector<Text> deviceNames() = 0;
-  // Makes the printer at that index of deviceNames() the current printer.
+  // The printers in the platform's order.
+  virtual std::vector<PrinterEntry> list() = 0;
+  // Makes the printer at that index of list() the current printer.
   virtual void choose(std::size_t index) = 0;
   // The current printer: the chosen one, else the platform's default printer.
   virtual PrinterSurface& current() = 0;
+  // The job file the printed documents are named after (where the printer makes files).
+  virtual void setJobName(const Text& jobPath) = 0;
 };
 
 }  // namespace pillora
