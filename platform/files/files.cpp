@@ -65,7 +65,9 @@ bool ordinaryFileExists(const std::string& path) {
   return isRegular(path);
 }
 
-bool isReadableFile(const std::string& path) { return std::ifstream(path).is_open(); }
+bool isReadableFile(const std::string& path) {
+  return std::ifstream(path).is_open();
+}
 
 std::string temporaryFolder() {
   std::error_code error;

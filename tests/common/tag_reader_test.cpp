@@ -45,7 +45,8 @@ TEST(TagReader, LoadsFileLinesJoinedWithNothingBetweenThem) {
 TEST(TagReader, AttributeStringAndList) {
   TqlXmlTextReader reader;
   reader.XmlString(u"<p   name=\" alpha\"   Size=\"12\" flag x=a=b>data</p>");
-  EXPECT_EQ(reader.getAttributeString(u"p", Text()), u"   name=\" alpha\"   Size=\"12\" flag x=a=b");
+  EXPECT_EQ(reader.getAttributeString(u"p", Text()),
+            u"   name=\" alpha\"   Size=\"12\" flag x=a=b");
   const AttributeList list = reader.getAttributeList(u"p", Text());
   EXPECT_EQ(list.Count(), 3U);
   EXPECT_EQ(list.item(u"NAME"), Text(u"alpha"));

@@ -21,12 +21,16 @@ TEST(Big5, DecodesChineseAndMarksInvalidBytes) {
   EXPECT_EQ(decodeCp950("\xC3\xC4\xA7\xBD"), u"藥局");
   // A lone lead byte at the end, and a lead byte with an invalid trail byte.
   EXPECT_EQ(decodeCp950("A\xC3"), u"A\uFFFD");
-  EXPECT_EQ(decodeCp950("\xC3\x0D" "B"), u"\uFFFD\rB");
+  EXPECT_EQ(decodeCp950("\xC3\x0D"
+                        "B"),
+            u"\uFFFD\rB");
   EXPECT_EQ(decodeTextFile("\xEF\xBB\xBF\xE8\x97\xA5"), u"藥");
 }
 
 TEST(Big5, WriterReplacesWhatTheCodePageCannotHold) {
-  EXPECT_EQ(encodeCp950(u"藥局A"), "\xC3\xC4\xA7\xBD" "A");
+  EXPECT_EQ(encodeCp950(u"藥局A"),
+            "\xC3\xC4\xA7\xBD"
+            "A");
   EXPECT_EQ(encodeCp950(u"a\U0001F600b"), "a?b");
   EXPECT_EQ(decodeCp950(encodeCp950(u"每次用量：1顆")), u"每次用量：1顆");
 }

@@ -34,9 +34,10 @@ TEST(Settings, DefaultsWithoutTheFile) {
 
 TEST(Settings, ReadsTheFourElementsInAnyOrderAndSpreadOverLines) {
   testing::TempProgramFolder folder;
-  const Loaded a = load(folder, {u"<cfg><字型名稱>微軟正黑體</字型名稱><字型Size>12.5</字型Size>",
-                                 u"<多藥一袋藥品行高>1.2</多藥一袋藥品行高><多藥一袋單頁藥數 v=\"1\">",
-                                 u"6</多藥一袋單頁藥數></cfg>"});
+  const Loaded a =
+      load(folder, {u"<cfg><字型名稱>微軟正黑體</字型名稱><字型Size>12.5</字型Size>",
+                    u"<多藥一袋藥品行高>1.2</多藥一袋藥品行高><多藥一袋單頁藥數 v=\"1\">",
+                    u"6</多藥一袋單頁藥數></cfg>"});
   EXPECT_EQ(a.drugsPerPage, 6);
   EXPECT_EQ(a.lineHeight, 1.2F);
   EXPECT_EQ(a.fontSize, 12);  // 12.5 goes to the even neighbour
