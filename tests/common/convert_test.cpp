@@ -8,10 +8,10 @@ namespace pillora {
 namespace {
 
 TEST(Numbers, AcceptsTheDocumentedFormsOnly) {
-  for (const Text& yes : {u"5", u" 12 ", u"-1.8", u"+0.5", u".5", u"3.", u"1e3", u"2E-2"}) {
+  for (const TextView yes : {u"5", u" 12 ", u"-1.8", u"+0.5", u".5", u"3.", u"1e3", u"2E-2"}) {
     EXPECT_TRUE(isNumeric(yes)) << toUtf8(yes);
   }
-  for (const Text& no : {u"", u"  ", u"1,000", u"12a", u"e3", u"-", u"1e", u"１２", u"ndrg"}) {
+  for (const TextView no : {u"", u"  ", u"1,000", u"12a", u"e3", u"-", u"1e", u"１２", u"ndrg"}) {
     EXPECT_FALSE(isNumeric(no)) << toUtf8(no);
   }
   EXPECT_DOUBLE_EQ(toDouble(u" -1.8 "), -1.8);
@@ -44,7 +44,7 @@ TEST(Dates, ParsesYearMonthDayWithSlashOrDash) {
   EXPECT_EQ(parseDate(u"2007/05/06"), (Date{2007, 5, 6}));
   EXPECT_EQ(parseDate(u"2015-10-14"), (Date{2015, 10, 14}));
   EXPECT_EQ(parseDate(u" 2024/2/9 "), (Date{2024, 2, 9}));
-  for (const Text& bad : {u"", u"2023/02/29", u"2023/13/01", u"2023/00/10", u"2023-05/06",
+  for (const TextView bad : {u"", u"2023/02/29", u"2023/13/01", u"2023/00/10", u"2023-05/06",
                           u"07/05/06", u"2023/05/06x", u"調劑日:2007/05/06", u"2023/4/31"}) {
     EXPECT_FALSE(parseDate(bad).has_value()) << toUtf8(bad);
   }

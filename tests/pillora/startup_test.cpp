@@ -55,8 +55,8 @@ class StartupTest : public ::testing::Test {
 };
 
 TEST_F(StartupTest, VersionQueryInAnyCaseWritesTheBoxAndReadsNothing) {
-  for (const Text& query : {u"/V", u"/v", u"-v", u"--version"}) {
-    EXPECT_EQ(run(query), kExitOk);
+  for (const TextView query : {u"/V", u"/v", u"-v", u"--version"}) {
+    EXPECT_EQ(run(Text(query)), kExitOk);
   }
   EXPECT_EQ(out.str(),
             "澄朗科技藥袋列印程式: 1.0.0\n澄朗科技藥袋列印程式: 1.0.0\n"
