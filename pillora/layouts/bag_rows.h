@@ -42,6 +42,6 @@ inline Text patientAndPhone(const CDrugBagItem& item) {
   return slashJoined(item.病患姓名(), item.病患電話());
 }
 
-inline constexpr char16_t kMakerFooter[] = u"專業醫療軟體製造商：澄朗科技有限公司";
+inline constexpr TextView kMakerFooter = u"專業醫療軟體製造商：澄朗科技有限公司";
 
 }  // namespace pillora

@@ -71,10 +71,14 @@ const std::array<DrugRow, 5> kDrugRows{{
 // of fewer than three parts draws the parts it has; parts after the third are not drawn.
 void drawDrugRow(LayoutPrinter& printer, const CDrugBagItem& item, const DrugRow& row) {
   const Text value = item.get(row.field);
-  if (row.skippedWhenEmpty && value.empty()) return;
+  if (row.skippedWhenEmpty && value.empty()) {
+    return;
+  }
   const std::vector<Text> parts = split(value, u"@");
   for (size_t k = 0; k < parts.size() && k < kDrugsPerBag; ++k) {
-    if (k > 0 && parts[k].empty()) continue;
+    if (k > 0 && parts[k].empty()) {
+      continue;
+    }
     const Place& place = row.places.at(k);
     printer.printTextFixed(row.size, place.x, place.y, row.partText(parts[k]));
   }
@@ -86,8 +90,10 @@ void printMultiDrugBag(LayoutPrinter& printer, const CDrugBagItem& item) {
   for (const HeaderRow& row : kHeaderRows) {
     printer.printTextFixed(row.spot.size, row.spot.x, row.spot.y, row.text(item));
   }
-  for (const DrugRow& row : kDrugRows) drawDrugRow(printer, item, row);
-  printer.printTextFixed(9, 13.0, 27.0, kMakerFooter);
+  for (const DrugRow& row : kDrugRows) {
+    drawDrugRow(printer, item, row);
+  }
+  printer.printTextFixed(9, 13.0, 27.0, Text(kMakerFooter));
   printer.surface().endDoc();
 }
 

@@ -38,7 +38,7 @@ Text appearanceAndShape(const CDrugBagItem& item) {
 }
 
 Text makerFooter(const CDrugBagItem& /*item*/) {
-  return kMakerFooter;
+  return Text(kMakerFooter);
 }
 
 // Drawing order of both forms. Sizes in points, positions in layout centimetres.
@@ -89,7 +89,9 @@ void drawRow(LayoutPrinter& printer, Primitive place, const Spot& spot, const Te
 void drawBag(LayoutPrinter& printer, const CDrugBagItem& item, Form form, Primitive place) {
   for (const BagRow& row : kRows) {
     const std::optional<Spot>& spot = row.*form;
-    if (spot) drawRow(printer, place, *spot, row.text(item));
+    if (spot) {
+      drawRow(printer, place, *spot, row.text(item));
+    }
   }
 }
 

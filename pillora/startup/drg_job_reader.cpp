@@ -24,7 +24,7 @@ constexpr std::array kDrgLines{
 // In this order. Only the use-by date can fail (a dispensing date that is not a date):
 // it then stays empty.
 void setDerivedValues(CDrugBagItem& record) {
-  record.保存方式(kStorageText);
+  record.保存方式(Text(kStorageText));
   record.藥品廠牌(removeAll(record.藥品廠牌(), u"?"));
   attempt([&] { record.使用期限(useByDate(record.調劑日期())); });
   record.藥品用法(getRouteText(record.藥品用法()));

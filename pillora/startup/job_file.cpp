@@ -20,7 +20,9 @@ std::vector<Text> readJobLines(const Text& path, size_t needed, const char* form
 
 void readFields(CDrugBagItem& record, std::span<const Field> fields,
                 std::vector<Text>::const_iterator& next) {
-  for (const Field field : fields) record.set(field, *next++);
+  for (const Field field : fields) {
+    record.set(field, *next++);
+  }
 }
 
 Text useByDate(const Text& dispensingDate) {

@@ -10,7 +10,7 @@
 namespace pillora {
 
 // Printed on every bag as the storage instructions. The "襙" is the system's own text.
-inline constexpr char16_t kStorageText[] = u"乾襙陰涼處　 □  冰箱冷藏";
+inline constexpr TextView kStorageText = u"乾襙陰涼處　 □  冰箱冷藏";
 
 // The lines of a job file that must hold at least `needed` lines (lines after those are
 // the caller's to ignore). FileError with a one-line message when the file cannot be read

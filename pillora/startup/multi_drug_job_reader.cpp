@@ -27,7 +27,9 @@ constexpr size_t kJobLines = kHeaderLines.size() + kDrugs * kDrugLines.size();
 
 // Drug 2 and drug 3: each property becomes its value so far, "@" and the line.
 void appendDrug(CDrugBagItem& record, std::vector<Text>::const_iterator& next) {
-  for (const Field field : kDrugLines) record.set(field, record.get(field) + u"@" + *next++);
+  for (const Field field : kDrugLines) {
+    record.set(field, record.get(field) + u"@" + *next++);
+  }
 }
 
 }  // namespace
@@ -38,7 +40,9 @@ void readMultiDrugJob(const Text& path, RunState& run, PrinterSurface& surface) 
   auto next = lines.cbegin();
   readFields(*record, kHeaderLines, next);
   readFields(*record, kDrugLines, next);
-  for (size_t drug = 2; drug <= kDrugs; ++drug) appendDrug(*record, next);
+  for (size_t drug = 2; drug <= kDrugs; ++drug) {
+    appendDrug(*record, next);
+  }
   record->IsMutilDrug(true);
   CPillora pillora(surface, run);
   pillora.addDrugBagItem(record);

@@ -45,7 +45,9 @@ constexpr std::array<std::pair<Field, const char16_t*>, 28> kSampleValues{{
 
 DrugBagItemRef makeSampleItem() {
   DrugBagItemRef item = newDrugBagItem();
-  for (const auto& [field, value] : kSampleValues) item->set(field, value);
+  for (const auto& [field, value] : kSampleValues) {
+    item->set(field, value);
+  }
   return item;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Expected print-log lines for layout tests. Positions are where the text must land on the
 // page, in centimetres from the top-left corner of the printable area.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,18 @@ inline std::string textAt(double xCm, double yCm, const std::string& font, const
 inline std::string drawnText(const std::string& line) {
   return line.substr(line.rfind('\t') + 1);
 }
+
+// The expected lines that the log does not hold exactly once (none when all are there).
+inline std::vector<std::string> notLoggedOnce(const std::vector<std::string>& log,
+                                              const std::vector<std::string>& expected) {
+  std::vector<std::string> missing;
+  for (const std::string& line : expected) {
+    if (std::count(log.begin(), log.end(), line) != 1) missing.push_back(line);
+  }
+  return missing;
+}
+
+inline const std::vector<std::string> kNoneMissing;
 
 inline std::vector<std::string> drawnTexts(const std::vector<std::string>& lines) {
   std::vector<std::string> texts;

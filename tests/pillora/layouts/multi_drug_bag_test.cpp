@@ -6,8 +6,8 @@
 namespace pillora::testing {
 namespace {
 
-constexpr char kFont[] = "PenFont";
-constexpr char kFooter[] = "專業醫療軟體製造商：澄朗科技有限公司";
+constexpr const char* kFont = "PenFont";
+constexpr const char* kFooter = "專業醫療軟體製造商：澄朗科技有限公司";
 constexpr size_t kHeaderRows = 10;
 
 class MultiDrugBag : public BagLayoutTest {

@@ -8,7 +8,7 @@
 namespace pillora::testing {
 namespace {
 
-constexpr char kFooter[] = "專業醫療軟體製造商：澄朗科技有限公司";
+constexpr const char* kFooter = "專業醫療軟體製造商：澄朗科技有限公司";
 
 class SingleBag : public BagLayoutTest {
  protected:
@@ -117,12 +117,12 @@ struct WrappedRow {
   double offsetX, offsetY, offsetSecondY;
 };
 
-const WrappedRow kWrappedRows[] = {
+const std::array<WrappedRow, 4> kWrappedRows{{
     {Field::適應症, 2.5, 21.3, 21.9, 8.3, 21.5, 22.1},
     {Field::其他用藥指示, 2.5, 22.9, 23.7, 9.3, 23.1, 23.7},
     {Field::可能副作用, 2.5, 24.3, 24.9, 9.3, 24.5, 25.1},
     {Field::警語, 10.5, 24.3, 24.9, 16.3, 24.5, 25.1},
-};
+}};
 
 TEST_F(SingleBag, LongTextsWrapAfterFourteenCharactersInBothForms) {
   const std::string head = "一二三四五六七八九十壹貳參";
@@ -132,24 +132,22 @@ TEST_F(SingleBag, LongTextsWrapAfterFourteenCharactersInBothForms) {
     SCOPED_TRACE(static_cast<int>(row.field));
     CDrugBagItem item;
     item.set(row.field, fromUtf8(fourteen));
-    std::vector<std::string> lines = bothForms(item);
-    std::vector<std::string> expected{
-        textAt(row.fixedX, row.fixedY, "標楷體", "10", fourteen),
-        textAt(row.offsetX, row.offsetY, "標楷體", "10", fourteen),
-    };
-    for (const std::string& line : expected)
-      EXPECT_EQ(std::count(lines.begin(), lines.end(), line), 1);
+    EXPECT_EQ(notLoggedOnce(bothForms(item),
+                            {
+                                textAt(row.fixedX, row.fixedY, "標楷體", "10", fourteen),
+                                textAt(row.offsetX, row.offsetY, "標楷體", "10", fourteen),
+                            }),
+              kNoneMissing);
 
     item.set(row.field, fromUtf8(fifteen));
-    lines = bothForms(item);
-    expected = {
-        textAt(row.fixedX, row.fixedY, "標楷體", "10", head),
-        textAt(row.fixedX, row.fixedSecondY, "標楷體", "10", "肆伍"),
-        textAt(row.offsetX, row.offsetY, "標楷體", "10", head),
-        textAt(row.offsetX, row.offsetSecondY, "標楷體", "10", "肆伍"),
-    };
-    for (const std::string& line : expected)
-      EXPECT_EQ(std::count(lines.begin(), lines.end(), line), 1);
+    EXPECT_EQ(notLoggedOnce(bothForms(item),
+                            {
+                                textAt(row.fixedX, row.fixedY, "標楷體", "10", head),
+                                textAt(row.fixedX, row.fixedSecondY, "標楷體", "10", "肆伍"),
+                                textAt(row.offsetX, row.offsetY, "標楷體", "10", head),
+                                textAt(row.offsetX, row.offsetSecondY, "標楷體", "10", "肆伍"),
+                            }),
+              kNoneMissing);
   }
 }
 
@@ -159,12 +157,9 @@ TEST_F(SingleBag, ShortTextsAndTheOtherRowsStayOnOneLine) {
   item.藥局名稱(u"一二三四五六七八九十壹貳參肆伍陸");
   const std::vector<std::string> lines = bothForms(item);
   EXPECT_EQ(lines.size(), 28U + 28U);  // each form draws 28 of the 29 rows
-  EXPECT_EQ(std::count(lines.begin(), lines.end(),
-                       textAt(9.3, 24.5, "標楷體", "10", "頭暈嗜睡口乾噁心便秘")),
-            1);
-  EXPECT_EQ(std::count(lines.begin(), lines.end(),
-                       textAt(2.5, 24.3, "標楷體", "10", "頭暈嗜睡口乾噁心便秘")),
-            1);
+  EXPECT_EQ(notLoggedOnce(lines, {textAt(9.3, 24.5, "標楷體", "10", "頭暈嗜睡口乾噁心便秘"),
+                                  textAt(2.5, 24.3, "標楷體", "10", "頭暈嗜睡口乾噁心便秘")}),
+            kNoneMissing);
   EXPECT_EQ(drawnText(lines.front()), "一二三四五六七八九十壹貳參肆伍陸      ");
 }
 
@@ -176,7 +171,7 @@ TEST_F(SingleBag, ShapeIsBlankedByTheShapeMarkerInBothForms) {
   printSingleDrugBag(printer, item);
   printSingleDrugBagOffset(printer, item);
   const std::vector<std::string> texts = drawnTexts(recorder.lines());
-  EXPECT_EQ(std::count(texts.begin(), texts.end(), "白色圓形 ／ "), 1);
+  EXPECT_EQ(notLoggedOnce(texts, {"白色圓形 ／ "}), kNoneMissing);
   EXPECT_EQ(std::count(texts.begin(), texts.end(), "錠劑"), 0);
 }
 
