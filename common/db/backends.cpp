@@ -1,9 +1,11 @@
 #include "common/db/backends.h"
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 
 #include "common/db/connection_string.h"
+#include "common/db/jet_password.h"
 #include "common/db/jet_reader.h"
 #include "common/db/sqlite_backend.h"
 #include "common/text/errors.h"
@@ -79,7 +81,7 @@ std::unique_ptr<Backend> openAccessCopy(const std::string& path) {
 std::string fileHead(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   if (!file) throw DatabaseError("database file not found: " + path);
-  std::string head(std::max(kJetHeaderSize, kSqliteHeader.size()), '\0');
+  std::string head(std::max({kJetHeaderSize, kJetPasswordHeaderSize, kSqliteHeader.size()}), '\0');
   file.read(head.data(), static_cast<std::streamsize>(head.size()));
   head.resize(static_cast<size_t>(file.gcount()));
   return head;
@@ -91,7 +93,13 @@ std::unique_ptr<Backend> openJetProvider(const ConnectionSettings& settings) {
   const std::string path = toUtf8(source);
   const std::string head = fileHead(path);
   if (head.starts_with(kSqliteHeader)) return SqliteBackend::openFile(path);
-  if (isJetHeader(head)) return openAccessCopy(path);
+  if (isJetHeader(head)) {
+    const Text stored = storedJetPassword(head);
+    if (!stored.empty() && settings.value(u"Jet OLEDB:Database Password") != stored) {
+      throw DatabaseError("not a valid password for the Access database file " + path);
+    }
+    return openAccessCopy(path);
+  }
   throw DatabaseError("not an Access or SQLite database file: " + path);
 }
 

@@ -6,7 +6,8 @@
 // and writing. An Access (Jet) database file is read whole into an in-memory SQLite copy of
 // its tables, where the SQL runs; its text columns compare ignoring letter case as Jet
 // does, and every statement that would change it fails, since this platform reads Access
-// files but does not write them. The database password is not checked.
+// files but does not write them. An Access file that keeps a database password opens only
+// with that password ("Jet OLEDB:Database Password"); SQLite files have none.
 //
 // Any other provider fails to open. A driver-manager engine for SQL Server ("SQLNCLI")
 // would be chosen here.

@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "common/db/connection.h"
+#include "common/db/jet_password.h"
 #include "common/db/recordset.h"
 #include "common/text/errors.h"
+#include "common/text/textfile.h"
 #include "tests/common/db/scratch_folder.h"
 
 namespace pillora {
@@ -40,7 +42,7 @@ TEST(JetFiles, EveryFixtureOpensAndReadsTable1) {
   for (const Case& c : {Case{"V2000_no-password.mdb", u"Microsoft.Jet.OLEDB.4.0", nullptr},
                         Case{"V2000_with-password.mdb", u"Microsoft.Jet.OleDb.4.0", u"password"},
                         Case{"V2003_with-password.mdb", u"microsoft.jet.oledb.4.0", u"password"},
-                        Case{"V2003_with-password.mdb", u"MICROSOFT.JET.OLEDB.4.0", nullptr}}) {
+                        Case{"V2000_no-password.mdb", u"MICROSOFT.JET.OLEDB.4.0", u"any"}}) {
     SCOPED_TRACE(c.file);
     Connection connection;
     connection.ConnectionString(jetConnectionString(c.file, c.provider, c.password));
@@ -53,6 +55,26 @@ TEST(JetFiles, EveryFixtureOpensAndReadsTable1) {
     EXPECT_EQ(rows.Field(u"data"), u"One");
     EXPECT_EQ(firstValue(connection, u"SELECT Data FROM Table1 WHERE ID = 3", u"Data"), u"Three");
     EXPECT_EQ(firstValue(connection, u"SELECT count(*) AS n FROM Table1", u"n"), u"3");
+  }
+}
+
+TEST(JetFiles, TheStoredPasswordReadsBack) {
+  const auto stored = [](const std::string& file) {
+    return storedJetPassword(readFileBytes(sharedFixture("jet/" + file)).substr(0, 0x7a));
+  };
+  EXPECT_EQ(stored("V2000_no-password.mdb"), u"");
+  EXPECT_EQ(stored("V2000_with-password.mdb"), u"password");
+  EXPECT_EQ(stored("V2003_with-password.mdb"), u"password");
+  EXPECT_EQ(storedJetPassword("too short"), u"");
+}
+
+TEST(JetFiles, AProtectedFileOpensOnlyWithItsPassword) {
+  for (const char16_t* wrong : {static_cast<const char16_t*>(nullptr), u"Password", u"passwor"}) {
+    Connection connection;
+    connection.ConnectionString(
+        jetConnectionString("V2003_with-password.mdb", u"Microsoft.Jet.OLEDB.4.0", wrong));
+    EXPECT_THROW(connection.Open(), DatabaseError);
+    EXPECT_EQ(connection.State(), ObjectState::Closed);
   }
 }
 
