@@ -14,7 +14,7 @@ namespace pillora {
 
 namespace {
 
-constexpr char16_t kJetProvider[] = u"Microsoft.Jet.OLEDB.4.0";
+constexpr TextView kJetProvider = u"Microsoft.Jet.OLEDB.4.0";
 constexpr std::string_view kSqliteHeader("SQLite format 3\0", 16);
 
 Text sqlType(JetType type) {

@@ -50,10 +50,10 @@ void removeDateMask(std::string& password, std::string_view dateBytes) {
 }  // namespace
 
 Text storedJetPassword(std::string_view header) {
-  if (header.size() < kJetPasswordHeaderSize) return Text();
+  if (header.size() < kJetPasswordHeaderSize) return {};
   std::string page(header.substr(kObscuredStart, kJetPasswordHeaderSize - kObscuredStart));
   rc4(kHeaderKey, page);
-  const auto at = [&page](std::size_t offset) { return offset - kObscuredStart; };
+  const auto at = [](std::size_t offset) { return offset - kObscuredStart; };
   Text password;
   if (header[kVersionOffset] == 0) {  // Jet 3
     for (const char c : page.substr(at(kPasswordOffset), 20)) {

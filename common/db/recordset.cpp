@@ -41,7 +41,7 @@ FieldText textOf(const FieldValue& value) {
   if (const auto* date = std::get_if<Date>(&value)) return formatDashDate(*date);
   if (const auto* number = std::get_if<double>(&value)) {
     std::array<char, 32> digits{};
-    const auto end = std::to_chars(digits.begin(), digits.end(), *number).ptr;
+    auto* const end = std::to_chars(digits.begin(), digits.end(), *number).ptr;
     return fromUtf8(std::string_view(digits.data(), static_cast<size_t>(end - digits.data())));
   }
   return std::nullopt;

@@ -16,7 +16,7 @@ int noBlankIsSpace(unsigned char /*c*/) {
 
 std::string csvField(const FieldText& value) {
   if (!value) return {};
-  const std::string utf8 = toUtf8(*value);
+  std::string utf8 = toUtf8(*value);
   if (!utf8.empty() && utf8.find_first_of(",\"\r\n") == std::string::npos) return utf8;
   std::string quoted = "\"";
   for (const char c : utf8) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);

@@ -10,7 +10,7 @@ namespace pillora {
 
 namespace {
 
-constexpr char16_t kTable[] = u"tblDrugBag";
+constexpr TextView kTable = u"tblDrugBag";
 
 Text columnList(const Text& eachAfter) {
   Text list;
@@ -29,7 +29,7 @@ void writeRows(SqliteBackend& database, const std::vector<ProfileRow>& rows) {
     for (size_t i = 0; i < row.size(); ++i) {
       values.emplace_back(kProfileColumns[i], row[i] ? FieldValue(*row[i]) : FieldValue());
     }
-    database.insert(kTable, values);
+    database.insert(Text(kTable), values);
   }
   database.execute(u"COMMIT");
 }
@@ -52,7 +52,7 @@ std::vector<ProfileRow> readProfileDatabase(const std::string& path) {
   const Text source = replaceAll(fromUtf8(path), u"\"", u"\"\"");
   const std::unique_ptr<Backend> database =
       openBackend(u"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=\"" + source + u"\"");
-  QueryResult result = database->query(u"SELECT " + columnList(Text()) + u" FROM " + kTable,
+  QueryResult result = database->query(u"SELECT " + columnList(Text()) + u" FROM " + Text(kTable),
                                        std::numeric_limits<std::size_t>::max());
   std::vector<ProfileRow> rows;
   for (Row& values : result.rows) {

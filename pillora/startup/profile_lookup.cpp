@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <initializer_list>
+#include <optional>
 
 #include "common/db/recordset.h"
 #include "common/text/attempt.h"
@@ -13,14 +13,14 @@ namespace pillora {
 
 namespace {
 
-constexpr char16_t kDatabasePassword[] = u"Zr@pqLM50917";
+constexpr TextView kDatabasePassword = u"Zr@pqLM50917";
 
 // Severe skin reactions (SJS/TEN): stop the drug and return to the doctor.
-constexpr char16_t kWarningA[] =
+constexpr TextView kWarningA =
     u"可能發生罕見但嚴重的皮膚過敏反應，如(SJS/TEN)不良反應，如果出現喉嚨痛、嘴巴破、眼睛癢、"
     u"皮膚紅疹等，應立即停藥回診主治醫師。";
 // Severe skin reactions: see a doctor at once and consider stopping the drug.
-constexpr char16_t kWarningB[] =
+constexpr TextView kWarningB =
     u"可能發生罕見但嚴重的皮膚不良/過敏反應，如用藥後發生喉痛、口腔/黏膜潰爛、皮疹等症狀，"
     u"應立即就醫並考慮停藥。";
 
@@ -85,18 +85,18 @@ bool mentionsAny(const Text& foldedBrand, const std::array<TextView, 3>& words) 
                      [&foldedBrand](TextView word) { return contains(foldedBrand, upper(word)); });
 }
 
-const char16_t* skinReactionWarning(const Text& brand) {
+std::optional<TextView> skinReactionWarning(const Text& brand) {
   const Text folded = upper(brand);
   if (mentionsAny(folded, kWarningAWords)) return kWarningA;
   if (mentionsAny(folded, kWarningBWords)) return kWarningB;
-  return nullptr;
+  return std::nullopt;
 }
 
 // The fixed warning when the brand calls for one, otherwise the profile's own warning
 // (none when the profile could not be read).
 void setWarning(CDrugBagItem& record, const Recordset* profile) {
-  if (const char16_t* warning = skinReactionWarning(record.藥品廠牌())) {
-    record.警語(warning);
+  if (const auto warning = skinReactionWarning(record.藥品廠牌())) {
+    record.警語(Text(*warning));
   } else if (profile != nullptr) {
     copyColumn(*profile, {u"藥品警語", Field::警語}, record);
   }
@@ -125,7 +125,7 @@ void cutByPrintOption(CDrugBagItem& record, const Text& printOption) {
 
 Text profileConnectionString() {
   return Text(u"Provider=Microsoft.Jet.OleDb.4.0;Jet OLEDB:Database Password='") +
-         kDatabasePassword + u"';data source=" +
+         Text(kDatabasePassword) + u"';data source=" +
          fromUtf8(joinPath(pilloraFolder(), "dbDrugProfile.mdb"));
 }
 
