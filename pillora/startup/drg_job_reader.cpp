@@ -6,8 +6,8 @@
 #include "common/text/attempt.h"
 #include "pillora/engine/cpillora.h"
 #include "pillora/startup/code_tables.h"
-#include "pillora/startup/drg_profile_seam.h"
 #include "pillora/startup/job_file.h"
+#include "pillora/startup/profile_lookup.h"
 
 namespace pillora {
 
@@ -41,7 +41,7 @@ void readDrgJob(const Text& path, RunState& run, PrinterSurface& surface) {
   readFields(*record, kDrgLines, next);
   setDerivedValues(*record);
   // A missing database or profile leaves the job file's values.
-  attempt([&] { lookUpDrgProfileOf(*record, run); });
+  attempt([&] { ProfileLookup(run).lookUpDrgProfile(*record); });
   stripLineFeeds(*record);
   CPillora pillora(surface, run);
   pillora.addDrugBagItem(record);
