@@ -26,7 +26,9 @@ std::string instanceName(const std::string& name, const cups_dest_t& dest) {
 [[noreturn]] void fail(const std::string& queueName, const std::string& reason) {
   std::string message = "cannot print on " + queueName + ": " + reason;
   for (char& c : message) {
-    if (c == '\n' || c == '\r') c = ' ';
+    if (c == '\n' || c == '\r') {
+      c = ' ';
+    }
   }
   std::cerr << "pillora: " << message << std::endl;
   throw PrinterError(message);
@@ -53,14 +55,15 @@ JobTarget jobTargetOf(const std::string& queueName) {
 
 // Why CUPS refused: CUPS's own words tell little when the queue or the server is gone.
 std::string failureReason(const std::string& queue) {
-  const std::string cupsReason = cupsLastErrorString();
+  std::string cupsReason = cupsLastErrorString();
   if (const Destination dest{cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.c_str(), nullptr)}) {
     return cupsReason;
   }
   http_t* server = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
                                 kConnectMilliseconds, nullptr);
-  if (server == nullptr)
+  if (server == nullptr) {
     return std::string("the print server ") + cupsServer() + " does not answer";
+  }
   httpClose(server);
   return "there is no such print queue";
 }
@@ -95,7 +98,9 @@ void sendPdfToCups(const std::string& queueName, const std::string& title, const
   const JobTarget target = jobTargetOf(queueName);
   const int job = cupsCreateJob(CUPS_HTTP_DEFAULT, target.queue.c_str(), title.c_str(),
                                 target.optionCount(), target.options());
-  if (job == 0) fail(queueName, failureReason(target.queue));
+  if (job == 0) {
+    fail(queueName, failureReason(target.queue));
+  }
   if (!sendDocument(target.queue, job, title, pdf)) {
     const std::string reason = failureReason(target.queue);
     cupsCancelJob2(CUPS_HTTP_DEFAULT, target.queue.c_str(), job, 0);

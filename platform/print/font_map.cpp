@@ -5,6 +5,7 @@
 #include <pango/pangofc-fontmap.h>
 
 #include <iostream>
+#include <string_view>
 
 #include "platform/files/files.h"
 
@@ -12,7 +13,7 @@ namespace pillora {
 
 namespace {
 
-constexpr char kFontsConfName[] = "pillora-fonts.conf";
+constexpr std::string_view kFontsConfName = "pillora-fonts.conf";
 
 FcConfig* loadFontConfig() {
   FcConfig* config = FcConfigCreate();
@@ -32,9 +33,13 @@ FcConfig* loadFontConfig() {
 }  // namespace
 
 std::string fontsConfFile() {
-  const std::string beside = joinPath(programFolder("PILLORA_HOME"), kFontsConfName);
-  if (ordinaryFileExists(beside)) return beside;
-  if (ordinaryFileExists(PILLORA_FONTS_CONF_SOURCE)) return PILLORA_FONTS_CONF_SOURCE;
+  std::string beside = joinPath(programFolder("PILLORA_HOME"), kFontsConfName);
+  if (ordinaryFileExists(beside)) {
+    return beside;
+  }
+  if (ordinaryFileExists(PILLORA_FONTS_CONF_SOURCE)) {
+    return PILLORA_FONTS_CONF_SOURCE;
+  }
   return {};
 }
 

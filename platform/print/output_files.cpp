@@ -27,7 +27,9 @@ using File = std::unique_ptr<std::FILE, FileCloser>;
 
 void writeAndClose(File file, const std::string& path, const std::string& bytes) {
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-  if (std::fclose(file.release()) != 0 || !written) cannotWrite(path, errno);
+  if (std::fclose(file.release()) != 0 || !written) {
+    cannotWrite(path, errno);
+  }
 }
 
 std::string fileNameOf(const std::string& path) {
@@ -49,7 +51,7 @@ std::string OutputFiles::writeNewDocument(std::string_view suffix, const std::st
   std::error_code ignored;  // a folder that cannot be made shows when its file cannot be
   std::filesystem::create_directories(m_folder, ignored);
   for (int number = 1; number <= kMostDocuments; ++number) {
-    const std::string base =
+    std::string base =
         joinPath(m_folder, number == 1 ? m_stem : m_stem + "-" + std::to_string(number));
     const std::string path = base + std::string(suffix);
     // "x": made only when no file of that name exists.
@@ -58,14 +60,18 @@ std::string OutputFiles::writeNewDocument(std::string_view suffix, const std::st
       writeAndClose(std::move(file), path, bytes);
       return base;
     }
-    if (errno != EEXIST) cannotWrite(path, errno);
+    if (errno != EEXIST) {
+      cannotWrite(path, errno);
+    }
   }
   throw PrinterError("no free document name for " + m_stem + " in " + m_folder);
 }
 
 void writeDocumentFile(const std::string& path, const std::string& bytes) {
   File file(std::fopen(path.c_str(), "wb"));
-  if (!file) cannotWrite(path, errno);
+  if (!file) {
+    cannotWrite(path, errno);
+  }
   writeAndClose(std::move(file), path, bytes);
 }
 

@@ -76,11 +76,15 @@ void PageRenderer::line(float x1, float y1, float x2, float y2) {
 }
 
 void PageRenderer::newPage() {
-  if (m_page != nullptr) ++m_pendingBreaks;
+  if (m_page != nullptr) {
+    ++m_pendingBreaks;
+  }
 }
 
 void PageRenderer::endDoc() {
-  if (m_page == nullptr) return;
+  if (m_page == nullptr) {
+    return;
+  }
   // The last marked break only closes the page; the ones before it leave blank sheets.
   m_pendingBreaks = std::max(0, m_pendingBreaks - 1);
   page();

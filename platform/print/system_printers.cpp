@@ -28,12 +28,14 @@ std::string outputFolder() {
 SystemPrinters::SystemPrinters() : m_files(outputFolder()) {
   std::optional<std::size_t> defaultQueue;
   for (const CupsQueue& queue : cupsQueues()) {
-    if (queue.isDefault) defaultQueue = m_printers.size();
+    if (queue.isDefault) {
+      defaultQueue = m_printers.size();
+    }
     m_printers.push_back({queue.entry, Kind::Queue});
   }
   const std::size_t current = defaultQueue.value_or(m_printers.size());
-  m_printers.push_back({{kPdfPrinterName, kPdfPrinterName}, Kind::PdfFiles});
-  m_printers.push_back({{kPngPrinterName, kPngPrinterName}, Kind::PngFiles});
+  m_printers.push_back({{Text(kPdfPrinterName), Text(kPdfPrinterName)}, Kind::PdfFiles});
+  m_printers.push_back({{Text(kPngPrinterName), Text(kPngPrinterName)}, Kind::PngFiles});
 
   if (const std::string logFile = environment("PILLORA_PRINT_LOG"); !logFile.empty()) {
     m_log = std::make_unique<PrintLog>(appendingFileWriter(logFile));
@@ -47,7 +49,9 @@ SystemPrinters::~SystemPrinters() = default;
 std::vector<PrinterEntry> SystemPrinters::list() {
   std::vector<PrinterEntry> entries;
   entries.reserve(m_printers.size());
-  for (const Printer& printer : m_printers) entries.push_back(printer.entry);
+  for (const Printer& printer : m_printers) {
+    entries.push_back(printer.entry);
+  }
   return entries;
 }
 
@@ -55,7 +59,9 @@ void SystemPrinters::choose(std::size_t index) {
   if (index >= m_printers.size()) {
     throw SubscriptError("no printer number " + std::to_string(index));
   }
-  if (m_log) m_log->printerChosen(m_printers[index].entry.deviceName);
+  if (m_log) {
+    m_log->printerChosen(m_printers[index].entry.deviceName);
+  }
   makeCurrent(m_printers[index]);
 }
 

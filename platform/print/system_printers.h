@@ -17,8 +17,8 @@
 
 namespace pillora {
 
-inline constexpr char16_t kPdfPrinterName[] = u"Pillora PDF";
-inline constexpr char16_t kPngPrinterName[] = u"Pillora PNG";
+inline constexpr TextView kPdfPrinterName = u"Pillora PDF";
+inline constexpr TextView kPngPrinterName = u"Pillora PNG";
 
 class SystemPrinters : public Printers {
  public:

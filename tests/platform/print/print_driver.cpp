@@ -60,7 +60,9 @@ int main(int argc, char** argv) {
       listPrinters(printers);
       return 0;
     }
-    if (argc >= 3) choose(printers, pillora::fromUtf8(argv[2]));
+    if (argc >= 3) {
+      choose(printers, pillora::fromUtf8(argv[2]));
+    }
     printers.setJobName(pillora::fromUtf8(argv[1]));
     printSample(printers.current(), argc == 4 ? argv[3] : nullptr);
   } catch (const pillora::PrinterError& error) {

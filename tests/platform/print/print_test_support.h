@@ -1,6 +1,7 @@
 #pragma once
 // Helpers of the printing tests: environment variables set for one test, and PDFs read
 // back with the poppler tools.
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -18,7 +19,9 @@ class ScopedEnvironment {
  public:
   ScopedEnvironment(std::string name, const std::optional<std::string>& value)
       : m_name(std::move(name)) {
-    if (const char* old = std::getenv(m_name.c_str())) m_old = old;
+    if (const char* old = std::getenv(m_name.c_str())) {
+      m_old = old;
+    }
     value ? setenv(m_name.c_str(), value->c_str(), 1) : unsetenv(m_name.c_str());
   }
   ~ScopedEnvironment() {
@@ -43,8 +46,10 @@ inline std::string fileContent(const std::string& path) {
 inline std::string commandOutput(const std::string& command) {
   std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
   std::string output;
-  char buffer[4096];
-  while (pipe && std::fgets(buffer, sizeof buffer, pipe.get()) != nullptr) output += buffer;
+  std::array<char, 4096> buffer{};
+  while (pipe && std::fgets(buffer.data(), buffer.size(), pipe.get()) != nullptr) {
+    output += buffer.data();
+  }
   return output;
 }
 
@@ -63,7 +68,9 @@ inline std::vector<PdfWord> pdfWords(const std::string& pdfFile) {
   int page = 0;
   std::smatch match;
   for (std::string line; std::getline(lines, line);) {
-    if (line.find("<page ") != std::string::npos) ++page;
+    if (line.find("<page ") != std::string::npos) {
+      ++page;
+    }
     if (std::regex_search(line, match, word)) {
       words.push_back({page, std::stod(match[1]), std::stod(match[2]), match[3]});
     }

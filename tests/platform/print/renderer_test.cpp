@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "platform/print/document_targets.h"
+#include "platform/print/font_map.h"
+#include "platform/print/graphics_handles.h"
 #include "platform/print/pen_printer.h"
 #include "print_test_support.h"
 #include "tests/support/temp_folder.h"
@@ -50,7 +52,9 @@ class PdfPrinter {
 // The word of that text; a failure when there is none.
 const PdfWord& wordOf(const std::vector<PdfWord>& words, const std::string& text) {
   for (const PdfWord& word : words) {
-    if (word.text == text) return word;
+    if (word.text == text) {
+      return word;
+    }
   }
   ADD_FAILURE() << "no word " << text;
   static const PdfWord none;
@@ -69,14 +73,11 @@ TEST(PdfRendering, TextSitsWithItsTopLeftCornerAtThePenInKai) {
   const std::string& pdf = printer.documents()[0];
   const std::vector<PdfWord> words = pdfWords(pdf);
   EXPECT_EQ(words.size(), 5U);
-  const struct {
-    std::string text;
-    double x, y;
-  } expected[] = {{"藥袋測試", 70.875, 48.195},
-                  {"Rx12345", 14.175, 14.175},
-                  {"一日三次", 300, 750},
-                  {"第一行", 100, 400}};
-  for (const auto& e : expected) {
+  const std::vector<PdfWord> expected = {{1, 70.875, 48.195, "藥袋測試"},
+                                         {1, 14.175, 14.175, "Rx12345"},
+                                         {1, 300, 750, "一日三次"},
+                                         {1, 100, 400, "第一行"}};
+  for (const PdfWord& e : expected) {
     EXPECT_NEAR(wordOf(words, e.text).x, e.x, 0.5) << e.text;
     EXPECT_NEAR(wordOf(words, e.text).y, e.y, 0.5) << e.text;
   }
@@ -86,21 +87,30 @@ TEST(PdfRendering, TextSitsWithItsTopLeftCornerAtThePenInKai) {
   EXPECT_EQ(pdfFontNames(pdf), "UKaiTW\n");
 }
 
+// The family of the font the printer's font map picks for a font name.
+std::string familyFor(const Text& name) {
+  const GObjectHandle<PangoContext> context(pango_font_map_create_context(printerFontMap()));
+  const FontDescription wanted(pango_font_description_new());
+  pango_font_description_set_family(wanted.get(), toUtf8(name).c_str());
+  pango_font_description_set_absolute_size(wanted.get(), 12 * PANGO_SCALE);
+  const GObjectHandle<PangoFont> font(
+      pango_font_map_load_font(printerFontMap(), context.get(), wanted.get()));
+  const FontDescription picked(pango_font_describe(font.get()));
+  return pango_font_description_get_family(picked.get());
+}
+
 TEST(PdfRendering, FontNamesMapToInstalledFontsAndUnknownNamesToKai) {
-  const struct {
-    Text name;
-    std::string font;
-  } cases[] = {{u"微軟正黑體", "NotoSansCJKtc-Regular\n"},
-               {u"標楷體", "UKaiTW\n"},
-               {u"No Such Font", "UKaiTW\n"},
-               {u"", "UKaiTW\n"}};
-  for (const auto& c : cases) {
-    PdfPrinter printer;
-    printer.text(1000, 1000, u"服用方法", c.name);
-    printer.surface().endDoc();
-    ASSERT_EQ(printer.documents().size(), 1U);
-    EXPECT_EQ(pdfFontNames(printer.documents()[0]), c.font) << toUtf8(c.name);
-  }
+  EXPECT_EQ(familyFor(u"標楷體"), "AR PL UKai TW");
+  EXPECT_EQ(familyFor(u"微軟正黑體"), "Noto Sans CJK TC");
+  EXPECT_EQ(familyFor(u"No Such Font"), "AR PL UKai TW");
+  EXPECT_EQ(familyFor(u""), "AR PL UKai TW");
+  EXPECT_EQ(familyFor(u"Noto Serif CJK TC"), "Noto Serif CJK TC") << "installed fonts stay";
+
+  PdfPrinter printer;
+  printer.text(1000, 1000, u"服用方法", u"No Such Font");
+  printer.surface().endDoc();
+  ASSERT_EQ(printer.documents().size(), 1U);
+  EXPECT_EQ(pdfFontNames(printer.documents()[0]), "UKaiTW\n");
 }
 
 TEST(PdfRendering, DocumentsBeginWithDrawingAndPageBreaksWaitForIt) {
