@@ -15,7 +15,7 @@ namespace {
 
 constexpr double kTwipsPerPoint = 20.0;
 constexpr double kLineWidthPoints = 0.5;
-// A size the font machinery can draw: at least one point, at most a sheet's height.
+// A size the font machinery can draw: from one point up to beyond any sheet.
 constexpr double kSmallestFontPoints = 1.0;
 constexpr double kLargestFontPoints = 1000.0;
 

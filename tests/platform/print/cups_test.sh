@@ -44,6 +44,7 @@ start_server() {
   for attempt in 1 2 3; do
     "$services/start-cups.sh" "$server" "$(free_port)" && return 0
     echo "cupsd start attempt $attempt failed" >&2
+    "$services/stop-cups.sh" "$server"
   done
   fail "cannot start a private cupsd"
 }

@@ -32,17 +32,6 @@ TEST(PrintLog, TextLinesCarryPenAndEscapedFields) {
                    "text\t-283.50\t0.00\tMy\\\\Font\\t2\t13.7\t1\ta\\tb\\\\c\\r\\nd"}));
 }
 
-TEST(PrintLog, PrintingMovesThePenToTheStartOfTheNextLine) {
-  testing::RecordingPrinter printer;
-  PrinterSurface& surface = printer.surface();
-  surface.setFontSize(10.0F);
-  surface.setCurrentX(500.0F);
-  surface.setCurrentY(100.0F);
-  surface.print(u"一");
-  surface.print(u"二");
-  EXPECT_EQ(printer.linesOf("text").back(), "text\t0.00\t340.00\t標楷體\t10\t0\t二");
-}
-
 TEST(PrintLog, EveryCallIsLoggedAsMadeIncludingEmptyDocuments) {
   testing::RecordingPrinter printer;
   PrinterSurface& surface = printer.surface();
