@@ -204,5 +204,23 @@ TEST_F(NdrgReaderTest, MissingFileFailsAndAJobWithoutDrugsPrintsNothing) {
   EXPECT_TRUE(recorder.lines().empty());
 }
 
+TEST_F(NdrgReaderTest, TheSampleJobAndItsReceipt) {
+  readNdrgJob(fromUtf8(PILLORA_SAMPLES_DIR "/sample.ndrg"), run, recorder.surface());
+  const auto printed = loggedPages(recorder);
+  ASSERT_EQ(printed.size(), 5U);
+  EXPECT_EQ(printed[0].lines.size(), 9U);
+  EXPECT_TRUE(drawsText(printed[0], "合　　計：404"));
+  EXPECT_TRUE(drawnAt(printed[0], "林美華", 18, 5.4, 2.0));
+  EXPECT_TRUE(drawnAt(printed[0], "67/男", 16, 7.2, 6.8));
+  EXPECT_TRUE(drawnAt(printed[0], "Panadol", 14, 1.6, 10.8));
+  for (const LoggedPage& page : printed) {
+    EXPECT_TRUE(drawnAt(page, "王小明", 19, 2.0, 6.8));
+    EXPECT_TRUE(drawnAt(page, "2025/02/28", 14, 14.5, 12.4));
+    EXPECT_TRUE(drawnAt(page, "2024-12-28", 18, 11.0, 5.6));
+  }
+  EXPECT_TRUE(drawnAt(printed[2], "飯後口服", 14, 10.5, 10.1));
+  EXPECT_TRUE(drawnAt(printed[4], "睡前使用", 14, 10.5, 10.8));
+}
+
 }  // namespace
 }  // namespace pillora::testing
