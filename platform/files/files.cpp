@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -62,6 +63,10 @@ std::optional<std::string> findOrdinaryFileIgnoreCase(const std::string& folder,
 
 bool ordinaryFileExists(const std::string& path) {
   return isRegular(path);
+}
+
+bool isReadableFile(const std::string& path) {
+  return std::ifstream(path).is_open();
 }
 
 std::string temporaryFolder() {

@@ -24,6 +24,9 @@ std::optional<std::string> findOrdinaryFileIgnoreCase(const std::string& folder,
 // True when path names an ordinary file (exact name).
 bool ordinaryFileExists(const std::string& path);
 
+// True when the file can be opened for reading.
+bool isReadableFile(const std::string& path);
+
 // The system's temporary folder.
 std::string temporaryFolder();
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "common/text/errors.h"
-#include "tests/layouts/sample_records.h"
+#include "tests/pillora/layouts/sample_records.h"
 
 namespace pillora::testing {
 namespace {

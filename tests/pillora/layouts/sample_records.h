@@ -7,7 +7,7 @@
 #include <string>
 
 #include "pillora/layouts/layouts.h"
-#include "tests/layouts/page_log.h"
+#include "tests/pillora/layouts/page_log.h"
 #include "tests/support/temp_folder.h"
 
 namespace pillora::testing {

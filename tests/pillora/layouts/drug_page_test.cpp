@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tests/layouts/sample_records.h"
+#include "tests/pillora/layouts/sample_records.h"
 
 namespace pillora::testing {
 namespace {

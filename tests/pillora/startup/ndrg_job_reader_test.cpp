@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/text/errors.h"
-#include "tests/layouts/page_log.h"
+#include "tests/pillora/layouts/page_log.h"
 #include "tests/support/temp_folder.h"
 
 namespace pillora::testing {

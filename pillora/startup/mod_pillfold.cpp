@@ -1,0 +1,101 @@
+#include "pillora/startup/mod_pillfold.h"
+
+#include <string>
+#include <vector>
+
+#include "common/text/attempt.h"
+#include "common/text/convert.h"
+#include "common/text/errors.h"
+#include "platform/files/files.h"
+
+namespace pillora {
+
+namespace {
+
+constexpr char kUsage[] =
+    "usage: pillora JOBFILE[<TAB>PRINT-OPTION[<TAB>PRINTER]]  (or: pillora JOBFILE OPTION "
+    "PRINTER; /V shows the version)";
+
+Text versionText() {
+  return fromUtf8(std::to_string(PILLORA_VERSION_MAJOR) + "." +
+                  std::to_string(PILLORA_VERSION_MINOR) + "." +
+                  std::to_string(PILLORA_VERSION_PATCH));
+}
+
+// The text between the first and the second "." names the sheet when it is a number. A
+// number beyond the 16-bit range is ignored and the sheet number stays as it was.
+void takeSheetNumber(const Text& commandLine, RunState& run) {
+  const std::vector<Text> pieces = split(commandLine, u".");
+  if (pieces.size() > 1 && isNumeric(pieces[1])) {
+    attempt([&] { run.sheetNumber = toInt16(pieces[1]); });
+  }
+}
+
+// Every printer whose trimmed device name (or queue name) equals the trimmed wanted name
+// becomes current in turn, so the last match wins; no match keeps the default printer.
+void choosePrinter(const Text& wanted, Printers& printers) {
+  const Text name = trimBlanks(wanted);
+  const std::vector<PrinterEntry> entries = printers.list();
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    if (trimBlanks(entries[i].deviceName) == name || trimBlanks(entries[i].queueName) == name) {
+      printers.choose(i);
+    }
+  }
+}
+
+const JobReader& readerFor(const Text& path, const JobReaders& readers) {
+  if (endsWith(path, u".ndrg")) return readers.ndrg;
+  if (endsWith(path, u".drg")) return readers.drg;
+  return readers.multiDrug;
+}
+
+bool isReadableJob(const Text& path) {
+  return ordinaryFileExists(toUtf8(path)) && isReadableFile(toUtf8(path));
+}
+
+}  // namespace
+
+int Main(const Text& commandLine, Printers& printers, const JobReaders& readers, StartupIo io) {
+  RunState run;
+  const Text asked = upper(commandLine);
+  if (asked == u"/V" || asked == u"-V" || commandLine == u"--version") {
+    io.out << toUtf8(kProgramTitle) << ": " << toUtf8(versionText()) << "\n";
+    return kExitOk;
+  }
+  if (commandLine == u"--help") {
+    io.out << kUsage << "\n";
+    return kExitOk;
+  }
+  takeSheetNumber(commandLine, run);
+  const std::vector<Text> fields = split(commandLine, u"\t");
+  const Text& path = fields[0];
+  if (path.empty()) {
+    io.err << kUsage << "\n";
+    return kExitUsage;
+  }
+  if (!isReadableJob(path)) {
+    io.err << "pillora: cannot read the job file " << toUtf8(path) << "\n";
+    return kExitFailed;
+  }
+  if (fields.size() >= 3) choosePrinter(fields[2], printers);
+  if (fields.size() >= 2) run.printOption = fields[1];
+  try {
+    printers.setJobName(path);
+    readerFor(path, readers)(path, run, printers.current());
+  } catch (const AppError& error) {
+    io.err << "pillora: " << error.what() << "\n";
+    return kExitFailed;
+  }
+  return kExitOk;
+}
+
+Text commandLineFromArguments(int argc, const char* const* argv) {
+  Text line;
+  for (int i = 1; i < argc; ++i) {
+    if (i > 1) line += u'\t';
+    line += fromUtf8(argv[i]);
+  }
+  return line;
+}
+
+}  // namespace pillora

@@ -1,0 +1,41 @@
+#pragma once
+// Start-up of the drug-bag program: reads the command line the host application wrote
+// (job path, TAB, print option, TAB, printer name), answers the version query, chooses the
+// printer, keeps the print option and the sheet number, and hands the job file to the
+// reader its extension names.
+#include <functional>
+#include <ostream>
+
+#include "common/text/text.h"
+#include "pillora/records/printer_surface.h"
+#include "pillora/records/run_state.h"
+
+namespace pillora {
+
+using JobReader = std::function<void(const Text& path, RunState& run, PrinterSurface& surface)>;
+
+struct JobReaders {
+  JobReader ndrg;
+  JobReader drg;
+  JobReader multiDrug;
+};
+
+// Exit statuses of one run.
+enum ExitStatus : int { kExitOk = 0, kExitFailed = 1, kExitUsage = 2 };
+
+// Title of the version box.
+inline constexpr char16_t kProgramTitle[] = u"澄朗科技藥袋列印程式";
+
+struct StartupIo {
+  std::ostream& out;  // message boxes ("title: text")
+  std::ostream& err;  // one-line errors
+};
+
+// One run for one command line. Returns the exit status.
+int Main(const Text& commandLine, Printers& printers, const JobReaders& readers, StartupIo io);
+
+// The raw command line from program arguments: one argument is taken as it is (the host
+// application's line, tabs inside); several are joined with TAB.
+Text commandLineFromArguments(int argc, const char* const* argv);
+
+}  // namespace pillora

@@ -1,0 +1,53 @@
+#include "common/text/textfile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "common/text/errors.h"
+#include "tests/support/temp_folder.h"
+
+namespace pillora {
+namespace {
+
+TEST(LineReading, CrOrCrLfEndsALineAndALoneLfStays) {
+  EXPECT_EQ(splitLines(u"a\r\nb\rc\nd\r\n"), (std::vector<Text>{u"a", u"b", u"c\nd"}));
+  EXPECT_EQ(splitLines(u"a\r\r\nb"), (std::vector<Text>{u"a", u"", u"b"}));
+  EXPECT_EQ(splitLines(u"  keep blanks  "), (std::vector<Text>{u"  keep blanks  "}));
+  EXPECT_TRUE(splitLines(u"").empty());
+}
+
+TEST(Big5, DecodesChineseAndMarksInvalidBytes) {
+  EXPECT_EQ(decodeCp950("\xC3\xC4\xA7\xBD"), u"藥局");
+  // A lone lead byte at the end, and a lead byte with an invalid trail byte.
+  EXPECT_EQ(decodeCp950("A\xC3"), u"A\uFFFD");
+  EXPECT_EQ(decodeCp950("\xC3\x0D"
+                        "B"),
+            u"\uFFFD\rB");
+  EXPECT_EQ(decodeTextFile("\xEF\xBB\xBF\xE8\x97\xA5"), u"藥");
+}
+
+TEST(Big5, WriterReplacesWhatTheCodePageCannotHold) {
+  EXPECT_EQ(encodeCp950(u"藥局A"),
+            "\xC3\xC4\xA7\xBD"
+            "A");
+  EXPECT_EQ(encodeCp950(u"a\U0001F600b"), "a?b");
+  EXPECT_EQ(decodeCp950(encodeCp950(u"每次用量：1顆")), u"每次用量：1顆");
+}
+
+TEST(TextFiles, WriteAndReadBackCrLfBig5) {
+  testing::TempProgramFolder folder;
+  const std::string path = folder.file("job.txt");
+  writeCp950Lines(path, {u"台北藥局", u"", u"  2007/05/06"});
+  EXPECT_EQ(readFileBytes(path), "\xA5\x78\xA5\x5F\xC3\xC4\xA7\xBD\r\n\r\n  2007/05/06\r\n");
+  LineReader reader(path);
+  EXPECT_EQ(reader.next(), u"台北藥局");
+  EXPECT_EQ(reader.next(), u"");
+  EXPECT_EQ(reader.next(), u"  2007/05/06");
+  EXPECT_TRUE(reader.atEnd());
+  EXPECT_THROW(reader.next(), FileError);
+  EXPECT_THROW(LineReader(folder.file("missing.txt")), FileError);
+}
+
+}  // namespace
+}  // namespace pillora

@@ -1,0 +1,156 @@
+#include "pillora/startup/mod_pillfold.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "common/text/errors.h"
+#include "tests/support/recording_printer.h"
+#include "tests/support/temp_folder.h"
+
+namespace pillora {
+namespace {
+
+class FakePrinters : public Printers {
+ public:
+  std::vector<PrinterEntry> entries;
+  std::vector<std::size_t> chosen;
+  Text jobName;
+  testing::RecordingPrinter recorder;
+
+  std::vector<PrinterEntry> list() override { return entries; }
+  void choose(std::size_t index) override { chosen.push_back(index); }
+  PrinterSurface& current() override { return recorder.surface(); }
+  void setJobName(const Text& jobPath) override { jobName = jobPath; }
+};
+
+struct Call {
+  std::string reader;
+  Text path;
+  RunState run;
+};
+
+class StartupTest : public ::testing::Test {
+ protected:
+  testing::TempProgramFolder folder;
+  FakePrinters printers;
+  std::vector<Call> calls;
+  std::ostringstream out;
+  std::ostringstream err;
+
+  JobReader recordAs(const std::string& name) {
+    return [this, name](const Text& path, RunState& run, PrinterSurface&) {
+      calls.push_back({name, path, run});
+    };
+  }
+  int run(const Text& commandLine) {
+    const JobReaders readers{recordAs("ndrg"), recordAs("drg"), recordAs("multi")};
+    return Main(commandLine, printers, readers, {out, err});
+  }
+  Text job(const std::string& name) {
+    folder.touch(name);
+    return fromUtf8(folder.file(name));
+  }
+};
+
+TEST_F(StartupTest, VersionQueryInAnyCaseWritesTheBoxAndReadsNothing) {
+  for (const TextView query : {u"/V", u"/v", u"-v", u"--version"}) {
+    EXPECT_EQ(run(Text(query)), kExitOk);
+  }
+  EXPECT_EQ(out.str(),
+            "澄朗科技藥袋列印程式: 1.0.0\n澄朗科技藥袋列印程式: 1.0.0\n"
+            "澄朗科技藥袋列印程式: 1.0.0\n澄朗科技藥袋列印程式: 1.0.0\n");
+  EXPECT_TRUE(calls.empty());
+  // "/V" followed by a blank is a job path (one that does not exist).
+  EXPECT_EQ(run(u"/V "), kExitFailed);
+  EXPECT_TRUE(calls.empty());
+}
+
+TEST_F(StartupTest, PathAloneUsesPrintEverythingOnTheDefaultPrinter) {
+  const Text path = job("123.ndrg");
+  ASSERT_EQ(run(path), kExitOk);
+  ASSERT_EQ(calls.size(), 1U);
+  EXPECT_EQ(calls[0].reader, "ndrg");
+  EXPECT_EQ(calls[0].path, path);
+  EXPECT_EQ(calls[0].run.printOption, u"全部列印");
+  EXPECT_EQ(calls[0].run.sheetNumber, 0);
+  EXPECT_TRUE(printers.chosen.empty());
+  EXPECT_EQ(printers.jobName, path);
+}
+
+TEST_F(StartupTest, DispatchIsByCaseSensitiveExtension) {
+  run(job("a.drg"));
+  run(job("b.NDRG"));
+  run(job("c.txt"));
+  run(job("d.ndrg"));
+  ASSERT_EQ(calls.size(), 4U);
+  EXPECT_EQ(calls[0].reader, "drg");
+  EXPECT_EQ(calls[1].reader, "multi");
+  EXPECT_EQ(calls[2].reader, "multi");
+  EXPECT_EQ(calls[3].reader, "ndrg");
+}
+
+TEST_F(StartupTest, PrintOptionIsTakenAsWritten) {
+  run(job("a.ndrg") + u"\tCP");
+  run(job("b.ndrg") + u"\tCP \t");
+  ASSERT_EQ(calls.size(), 2U);
+  EXPECT_EQ(calls[0].run.printOption, u"CP");
+  EXPECT_EQ(calls[1].run.printOption, u"CP ");
+}
+
+TEST_F(StartupTest, PrinterMatchIgnoresSurroundingBlanksAndTheLastMatchWins) {
+  printers.entries = {{u" Bag Printer 1", u"Bag_Printer_1"},
+                      {u"Other", u"Other"},
+                      {u"Bag Printer 1 ", u"BagPrinter1"},
+                      {u"Label", u"TSC_TTP-245_Plus"}};
+  run(job("a.ndrg") + u"\t全部列印\t  Bag Printer 1  ");
+  EXPECT_EQ(printers.chosen, (std::vector<std::size_t>{0, 2}));
+  printers.chosen.clear();
+  run(job("b.ndrg") + u"\t全部列印\tTSC_TTP-245_Plus");
+  EXPECT_EQ(printers.chosen, (std::vector<std::size_t>{3}));
+  printers.chosen.clear();
+  run(job("c.ndrg") + u"\t全部列印\tbag printer 1");
+  EXPECT_TRUE(printers.chosen.empty());
+}
+
+TEST_F(StartupTest, SheetNumberIsTheSecondDotPieceWhenItIsANumber) {
+  run(job("A123.2.ndrg"));
+  run(job("A123.ndrg"));
+  run(job("A123.99999.ndrg"));
+  std::filesystem::create_directory(folder.file("data.old"));
+  run(job("data.old/A123.2.ndrg"));
+  ASSERT_EQ(calls.size(), 4U);
+  EXPECT_EQ(calls[0].run.sheetNumber, 2);
+  EXPECT_EQ(calls[1].run.sheetNumber, 0);
+  EXPECT_EQ(calls[2].run.sheetNumber, 0);
+  EXPECT_EQ(calls[3].run.sheetNumber, 0);
+}
+
+TEST_F(StartupTest, EmptyMissingAndFailingJobsEndWithAStatusAndOneLine) {
+  EXPECT_EQ(run(u""), kExitUsage);
+  EXPECT_EQ(run(u"\tCP"), kExitUsage);
+  EXPECT_EQ(run(fromUtf8(folder.file("missing.ndrg"))), kExitFailed);
+  std::filesystem::create_directory(folder.file("folder.ndrg"));
+  EXPECT_EQ(run(fromUtf8(folder.file("folder.ndrg"))), kExitFailed);
+  EXPECT_TRUE(calls.empty());
+  const Text path = job("short.drg");
+  const JobReader failing = [](const Text&, RunState&, PrinterSurface&) {
+    throw FileError("the job file has fewer than 20 lines");
+  };
+  err.str("");
+  EXPECT_EQ(Main(path, printers, {failing, failing, failing}, {out, err}), kExitFailed);
+  EXPECT_EQ(err.str(), "pillora: the job file has fewer than 20 lines\n");
+}
+
+TEST(CommandLine, OneArgumentIsTakenRawAndSeveralAreJoinedWithTabs) {
+  const char* one[] = {"pillora", "C:\\jobs\\1.ndrg\tCP\tBag Printer"};
+  EXPECT_EQ(commandLineFromArguments(2, one), u"C:\\jobs\\1.ndrg\tCP\tBag Printer");
+  const char* three[] = {"pillora", "/tmp/1.ndrg", "全部列印", " Bag Printer 1 "};
+  EXPECT_EQ(commandLineFromArguments(4, three), u"/tmp/1.ndrg\t全部列印\t Bag Printer 1 ");
+  const char* none[] = {"pillora"};
+  EXPECT_EQ(commandLineFromArguments(1, none), u"");
+}
+
+}  // namespace
+}  // namespace pillora
