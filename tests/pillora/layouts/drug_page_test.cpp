@@ -100,14 +100,6 @@ TEST_F(DrugPageTest, EachDrugGetsAPageWithTheSameHeaderAndTheReceiptOnlyOnTheFir
   EXPECT_TRUE(drawsText(printed[2], "丙"));
 }
 
-TEST_F(DrugPageTest, ReceiptPathOfAMissingFileKeepsTheInstitution) {
-  const DrugBagItemRef item = sampleDrug();
-  item->收據檔路徑(fromUtf8(folder.file("none.dprf")));
-  const LoggedPage page = printOne(item);
-  EXPECT_TRUE(drawnAt(page, "仁愛診所", 15, 10.5, 3.2));
-  EXPECT_EQ(head->醫療院所(), u"仁愛診所");
-}
-
 TEST_F(DrugPageTest, PrePrintedNameAndAddressAreNotPrinted) {
   folder.touch("PrePrintNameAddress.config");
   const LoggedPage page = printOne(sampleDrug());
@@ -134,13 +126,6 @@ TEST_F(DrugPageTest, BlankBodyPrintsCaptionsAndSmallNamesDoctorOnTopUnlessPharma
   page = printOne(sampleDrug());
   EXPECT_TRUE(drawnAt(page, "林藥師", 12, 5.4, 2.0));
   EXPECT_TRUE(drawnAt(page, "陳醫師", 12, 5.4, 3.2));
-}
-
-TEST_F(DrugPageTest, PharmacyUpAloneChangesNothing) {
-  folder.touch("isPharmacyUp.config");
-  const LoggedPage page = printOne(sampleDrug());
-  EXPECT_TRUE(drawnAt(page, "林藥師", 18, 5.4, 2.0));
-  EXPECT_FALSE(drawsText(page, "藥　品:"));
 }
 
 TEST_F(DrugPageTest, UsageSentenceAtThePositionOf220603Config) {
