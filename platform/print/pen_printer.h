@@ -11,6 +11,9 @@ class PenPrinter : public PrinterSurface {
  public:
   explicit PenPrinter(std::vector<PageSink*> sinks) : m_sinks(std::move(sinks)) {}
 
+  // Where the calls go from now on (another printer made current); the pen stays as it is.
+  void setSinks(std::vector<PageSink*> sinks) { m_sinks = std::move(sinks); }
+
   void setFontName(const Text& name) override { m_pen.fontName = name; }
   void setFontSize(float points) override { m_pen.fontSize = points; }
   void setFontBold(bool bold) override { m_pen.bold = bold; }

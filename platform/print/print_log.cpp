@@ -1,5 +1,6 @@
 #include "platform/print/print_log.h"
 
+#include <array>
 #include <cstdio>
 #include <memory>
 
@@ -32,9 +33,9 @@ std::string escapeLogField(TextView text) {
 }
 
 std::string formatTwips(float twips) {
-  char buffer[48];
-  std::snprintf(buffer, sizeof buffer, "%.2f", static_cast<double>(twips));
-  return buffer;
+  std::array<char, 48> buffer{};
+  std::snprintf(buffer.data(), buffer.size(), "%.2f", static_cast<double>(twips));
+  return buffer.data();
 }
 
 void PrintLog::printerChosen(const Text& name) {
@@ -54,9 +55,13 @@ void PrintLog::line(float x1, float y1, float x2, float y2) {
 
 PrintLog::Writer appendingFileWriter(const std::string& path) {
   std::shared_ptr<std::FILE> file(std::fopen(path.c_str(), "ab"), [](std::FILE* f) {
-    if (f != nullptr) std::fclose(f);
+    if (f != nullptr) {
+      std::fclose(f);
+    }
   });
-  if (!file) throw PrinterError("cannot open the print log " + path);
+  if (!file) {
+    throw PrinterError("cannot open the print log " + path);
+  }
   return [file](const std::string& line) {
     std::fputs((line + "\n").c_str(), file.get());
     std::fflush(file.get());

@@ -1,0 +1,41 @@
+#pragma once
+// A database connection as both programs use it: set the connection string, open it, run
+// statements, close it. The connection string's provider chooses the engine (backends.h).
+#include <memory>
+
+#include "common/db/backend.h"
+
+namespace pillora {
+
+enum class ObjectState { Closed = 0, Open = 1 };
+
+class Connection {
+ public:
+  Connection() = default;
+  Connection(const Connection&) = delete;
+  Connection& operator=(const Connection&) = delete;
+
+  // DatabaseError while the connection is open; the string stays as it was.
+  void ConnectionString(Text vData);
+  const Text& ConnectionString() const { return m_connectionString; }
+
+  // Opens the database the connection string names; user, password and options are those
+  // the string carries. DatabaseError when the connection is open already (it stays open,
+  // unchanged) or the database cannot be opened (it stays closed).
+  void Open();
+  ObjectState State() const { return m_backend ? ObjectState::Open : ObjectState::Closed; }
+  // Runs one statement that returns no rows. DatabaseError when closed or refused.
+  void Execute(const Text& sql);
+  // Releases the database. DatabaseError when not open.
+  void Close();
+
+ private:
+  friend class Recordset;
+  // The engine of the open connection; DatabaseError when closed.
+  const std::shared_ptr<Backend>& backend() const;
+
+  Text m_connectionString;
+  std::shared_ptr<Backend> m_backend;
+};
+
+}  // namespace pillora

@@ -1,0 +1,42 @@
+#pragma once
+// Reading Access (Jet) database files: every user table, its columns and its rows, handed
+// to a sink. Nothing here writes to the file. Text comes as UTF-8; NULL stays apart from
+// empty text.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pillora {
+
+// How a column's values are best kept once read.
+enum class JetType { Text, Integer, Real, Numeric, DateTime, Binary };
+
+struct JetColumn {
+  std::string name;
+  JetType type = JetType::Text;
+};
+
+// One value per column, in column order. Binary values are not read and come as NULL.
+using JetRow = std::vector<std::optional<std::string>>;
+
+class JetTableSink {
+ public:
+  JetTableSink() = default;
+  JetTableSink(const JetTableSink&) = delete;
+  JetTableSink& operator=(const JetTableSink&) = delete;
+  virtual ~JetTableSink() = default;
+  // A table begins; the rows that follow belong to it.
+  virtual void table(const std::string& name, const std::vector<JetColumn>& columns) = 0;
+  virtual void row(const JetRow& values) = 0;
+};
+
+// True when the bytes at the start of a file are those of a Jet or ACE database.
+bool isJetHeader(std::string_view firstBytes);
+// Number of bytes isJetHeader needs.
+inline constexpr size_t kJetHeaderSize = 20;
+
+// DatabaseError when the file cannot be read as an Access database.
+void readJetFile(const std::string& path, JetTableSink& sink);
+
+}  // namespace pillora

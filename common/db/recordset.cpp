@@ -1,0 +1,138 @@
+#include "common/db/recordset.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+
+#include "common/text/errors.h"
+
+namespace pillora {
+
+namespace {
+
+[[noreturn]] void refuse(const ColumnInfo& column, const FieldValue& value) {
+  const char* what = std::holds_alternative<Date>(value) ? "a date" : "this value";
+  throw DatabaseError("column " + toUtf8(column.name) + " cannot take " + what);
+}
+
+// The value as the column keeps it: numbers and dates given as text are converted.
+FieldValue acceptedValue(const ColumnInfo& column, FieldValue value) {
+  const Text* text = std::get_if<Text>(&value);
+  switch (column.kind) {
+    case ColumnKind::Number:
+      if (std::holds_alternative<Date>(value)) refuse(column, value);
+      if (text == nullptr) return value;
+      if (!isNumeric(*text)) refuse(column, value);
+      return toDouble(*text);
+    case ColumnKind::Date:
+      if (std::holds_alternative<double>(value)) refuse(column, value);
+      if (text == nullptr) return value;
+      if (const auto date = parseDate(*text)) return *date;
+      refuse(column, value);
+    case ColumnKind::Text:
+    case ColumnKind::Any:
+      break;
+  }
+  return value;
+}
+
+FieldText textOf(const FieldValue& value) {
+  if (const auto* text = std::get_if<Text>(&value)) return *text;
+  if (const auto* date = std::get_if<Date>(&value)) return formatDashDate(*date);
+  if (const auto* number = std::get_if<double>(&value)) {
+    std::array<char, 32> digits{};
+    auto* const end = std::to_chars(digits.begin(), digits.end(), *number).ptr;
+    return fromUtf8(std::string_view(digits.data(), static_cast<size_t>(end - digits.data())));
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+void Recordset::Open(const Text& sql, Connection& connection) {
+  if (m_open) throw DatabaseError("the record set is open already");
+  const std::shared_ptr<Backend>& backend = connection.backend();
+  QueryResult result = backend->query(sql, 1);
+  m_backend = backend;
+  m_columns = std::move(result.columns);
+  m_current.reset();
+  if (!result.rows.empty()) m_current = std::move(result.rows.front());
+  m_open = true;
+}
+
+void Recordset::requireOpen() const {
+  if (!m_open) throw DatabaseError("the record set is closed");
+}
+
+bool Recordset::BOF() const {
+  requireOpen();
+  return !m_current.has_value();
+}
+
+size_t Recordset::columnIndex(const Text& name) const {
+  requireOpen();
+  const auto found = std::find_if(m_columns.begin(), m_columns.end(), [&name](const auto& c) {
+    return equalsIgnoreCase(c.name, name);
+  });
+  if (found == m_columns.end()) {
+    throw DatabaseError("no column " + toUtf8(name) + " in the record set");
+  }
+  return static_cast<size_t>(found - m_columns.begin());
+}
+
+FieldText Recordset::Field(const Text& name) const {
+  const size_t index = columnIndex(name);
+  if (!m_current) throw DatabaseError("the record set has no current row");
+  return (*m_current)[index];
+}
+
+Text Recordset::updatableTable() const {
+  const bool oneTable =
+      !m_columns.empty() && std::all_of(m_columns.begin(), m_columns.end(), [this](const auto& c) {
+        return !c.table.empty() && equalsIgnoreCase(c.table, m_columns.front().table);
+      });
+  if (!oneTable) {
+    throw DatabaseError("the record set takes no new rows: its columns are not all of one table");
+  }
+  return m_columns.front().table;
+}
+
+void Recordset::AddNew() {
+  requireOpen();
+  updatableTable();
+  if (m_newRow) Update();
+  m_newRow.emplace();
+  m_current = Row(m_columns.size());
+}
+
+void Recordset::Field(const Text& name, FieldValue value) {
+  const size_t index = columnIndex(name);
+  if (!m_newRow) throw DatabaseError("fields are set on a new row only (add one first)");
+  FieldValue accepted = acceptedValue(m_columns[index], std::move(value));
+  (*m_current)[index] = textOf(accepted);
+  const Text& column = m_columns[index].name;
+  const auto set = std::find_if(m_newRow->begin(), m_newRow->end(),
+                                [&column](const auto& pair) { return pair.first == column; });
+  if (set != m_newRow->end()) {
+    set->second = std::move(accepted);
+  } else {
+    m_newRow->emplace_back(column, std::move(accepted));
+  }
+}
+
+void Recordset::Update() {
+  requireOpen();
+  if (!m_newRow) throw DatabaseError("there is no new row to save");
+  const ColumnValues row = std::move(*m_newRow);
+  m_newRow.reset();
+  const std::shared_ptr<Backend> backend = m_backend.lock();
+  if (!backend) throw DatabaseError("the connection is closed");
+  backend->insert(updatableTable(), row);
+}
+
+void Recordset::Close() {
+  requireOpen();
+  *this = Recordset();
+}
+
+}  // namespace pillora

@@ -1,0 +1,52 @@
+#pragma once
+// A record set on a connection, as both programs use it: open it with a query, test for a
+// row, read the current row's fields by column name; or add a row, set its fields and save
+// it. The cursor is dynamic and locking optimistic: nothing stays locked while the record
+// set is open, and a new row is written only when it is saved.
+#include <memory>
+#include <optional>
+
+#include "common/db/backend.h"
+#include "common/db/connection.h"
+
+namespace pillora {
+
+class Recordset {
+ public:
+  // The first row the engine delivers becomes the current row. DatabaseError when the
+  // record set is open already, the connection is closed or the query fails.
+  void Open(const Text& sql, Connection& connection);
+  // True exactly when there is no current row (the query returned none).
+  bool BOF() const;
+
+  // The current row's value of a column, the name compared ignoring letter case; nothing
+  // for NULL. DatabaseError for an unknown column or when there is no current row.
+  FieldText Field(const Text& name) const;
+
+  // Begins a new row of the table the record set reads; all its fields NULL until set.
+  // A new row not yet saved is saved first.
+  void AddNew();
+  // Sets a field of the new row. DatabaseError, the field unchanged, when there is no new
+  // row, the column is unknown or cannot take the value (text that is no number for a
+  // number column, no date for a date column). Numbers and dates given as text are stored
+  // as numbers and dates.
+  void Field(const Text& name, FieldValue value);
+  // Saves the new row, which becomes the current row. When saving fails the new row is
+  // dropped. DatabaseError when there is no new row or the engine refuses it.
+  void Update();
+
+  void Close();
+
+ private:
+  void requireOpen() const;
+  size_t columnIndex(const Text& name) const;
+  Text updatableTable() const;
+
+  std::weak_ptr<Backend> m_backend;
+  bool m_open = false;
+  std::vector<ColumnInfo> m_columns;
+  std::optional<Row> m_current;
+  std::optional<ColumnValues> m_newRow;
+};
+
+}  // namespace pillora

@@ -1,0 +1,184 @@
+#include "common/db/sqlite_backend.h"
+
+#include <sqlite3.h>
+
+#include <fstream>
+
+#include "common/text/errors.h"
+
+namespace pillora {
+
+namespace {
+
+constexpr int kBusyTimeoutMs = 5000;
+
+// SQLite's rules for a column's type affinity, read from its declared type.
+ColumnKind kindOfDeclaredType(const char* declared) {
+  if (declared == nullptr) return ColumnKind::Any;
+  const Text type = upper(fromUtf8(declared));
+  const auto has = [&type](TextView word) { return contains(type, word); };
+  if (has(u"INT")) return ColumnKind::Number;
+  if (has(u"CHAR") || has(u"CLOB") || has(u"TEXT")) return ColumnKind::Text;
+  if (type.empty() || has(u"BLOB")) return ColumnKind::Any;
+  if (has(u"REAL") || has(u"FLOA") || has(u"DOUB")) return ColumnKind::Number;
+  return has(u"DATE") || has(u"TIME") ? ColumnKind::Date : ColumnKind::Number;
+}
+
+Text insertSql(const Text& table, const ColumnValues& values) {
+  Text names;
+  Text places;
+  for (const auto& [column, value] : values) {
+    names += (names.empty() ? u"" : u", ") + quotedSqlName(column);
+    places += places.empty() ? u"?" : u", ?";
+  }
+  if (values.empty()) return u"INSERT INTO " + quotedSqlName(table) + u" DEFAULT VALUES";
+  return u"INSERT INTO " + quotedSqlName(table) + u" (" + names + u") VALUES (" + places + u")";
+}
+
+bool fileExists(const std::string& path) {
+  return std::ifstream(path).good();
+}
+
+}  // namespace
+
+Text quotedSqlName(TextView name) {
+  return u"\"" + replaceAll(name, u"\"", u"\"\"") + u"\"";
+}
+
+void SqliteBackend::Finalizer::operator()(sqlite3_stmt* statement) const {
+  sqlite3_finalize(statement);
+}
+
+SqliteBackend::SqliteBackend(sqlite3* db) : m_db(db) {
+  sqlite3_busy_timeout(db, kBusyTimeoutMs);
+}
+
+SqliteBackend::~SqliteBackend() {
+  m_insert.reset();
+  sqlite3_close(m_db);
+}
+
+std::unique_ptr<SqliteBackend> SqliteBackend::open(const char* name, int flags) {
+  sqlite3* db = nullptr;
+  const int rc = sqlite3_open_v2(name, &db, flags, nullptr);
+  std::unique_ptr<SqliteBackend> backend(new SqliteBackend(db));
+  if (rc != SQLITE_OK) backend->fail();
+  return backend;
+}
+
+std::unique_ptr<SqliteBackend> SqliteBackend::openFile(const std::string& path) {
+  if (!fileExists(path)) throw DatabaseError("database file not found: " + path);
+  auto backend = open(path.c_str(), SQLITE_OPEN_READWRITE);
+  // SQLite reads the file only when asked; ask now so that a damaged file fails the open.
+  backend->query(u"SELECT count(*) FROM sqlite_master", 1);
+  return backend;
+}
+
+std::unique_ptr<SqliteBackend> SqliteBackend::createFile(const std::string& path) {
+  if (fileExists(path)) throw DatabaseError("database file exists already: " + path);
+  return open(path.c_str(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+}
+
+std::unique_ptr<SqliteBackend> SqliteBackend::inMemory() {
+  return open(":memory:", SQLITE_OPEN_READWRITE);
+}
+
+void SqliteBackend::refuseWrites(std::string message) {
+  m_writeRefusal = std::move(message);
+  m_insert.reset();  // prepared before the refusal: must not slip past it
+}
+
+void SqliteBackend::fail() const {
+  throw DatabaseError(m_db != nullptr ? sqlite3_errmsg(m_db) : "out of memory");
+}
+
+SqliteBackend::Statement SqliteBackend::prepare(const Text& sql) {
+  const std::string utf8 = toUtf8(sql);
+  sqlite3_stmt* raw = nullptr;
+  const char* tail = nullptr;
+  if (sqlite3_prepare_v2(m_db, utf8.c_str(), static_cast<int>(utf8.size()), &raw, &tail) !=
+      SQLITE_OK) {
+    fail();
+  }
+  Statement statement(raw);
+  if (statement == nullptr) throw DatabaseError("no SQL statement in \"" + utf8 + "\"");
+  if (std::string_view(tail).find_first_not_of(" \t\r\n;") != std::string_view::npos) {
+    throw DatabaseError("one SQL statement at a time: \"" + utf8 + "\"");
+  }
+  if (m_writeRefusal && sqlite3_stmt_readonly(statement.get()) == 0) {
+    throw DatabaseError(*m_writeRefusal);
+  }
+  return statement;
+}
+
+bool SqliteBackend::step(sqlite3_stmt* statement) {
+  const int rc = sqlite3_step(statement);
+  if (rc == SQLITE_ROW) return true;
+  if (rc == SQLITE_DONE) return false;
+  fail();
+}
+
+void SqliteBackend::execute(const Text& sql) {
+  const Statement statement = prepare(sql);
+  while (step(statement.get())) {
+  }
+}
+
+QueryResult SqliteBackend::query(const Text& sql, std::size_t maxRows) {
+  const Statement statement = prepare(sql);
+  sqlite3_stmt* s = statement.get();
+  QueryResult result;
+  const int count = sqlite3_column_count(s);
+  for (int i = 0; i < count; ++i) {
+    const char* table = sqlite3_column_table_name(s, i);
+    result.columns.push_back({fromUtf8(sqlite3_column_name(s, i)),
+                              table != nullptr ? fromUtf8(table) : Text(),
+                              kindOfDeclaredType(sqlite3_column_decltype(s, i))});
+  }
+  while (result.rows.size() < maxRows && step(s)) {
+    Row& row = result.rows.emplace_back();
+    for (int i = 0; i < count; ++i) {
+      if (sqlite3_column_type(s, i) == SQLITE_NULL) {
+        row.emplace_back();
+        continue;
+      }
+      const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(s, i));
+      row.emplace_back(fromUtf8(std::string_view(text, sqlite3_column_bytes(s, i))));
+    }
+  }
+  return result;
+}
+
+void SqliteBackend::bindValue(sqlite3_stmt* statement, int index, const FieldValue& value) {
+  int rc = SQLITE_OK;
+  if (const auto* text = std::get_if<Text>(&value)) {
+    const std::string utf8 = toUtf8(*text);
+    rc = sqlite3_bind_text(statement, index, utf8.data(), static_cast<int>(utf8.size()),
+                           SQLITE_TRANSIENT);
+  } else if (const auto* number = std::get_if<double>(&value)) {
+    rc = sqlite3_bind_double(statement, index, *number);
+  } else if (const auto* date = std::get_if<Date>(&value)) {
+    const std::string utf8 = toUtf8(formatDashDate(*date));
+    rc = sqlite3_bind_text(statement, index, utf8.data(), static_cast<int>(utf8.size()),
+                           SQLITE_TRANSIENT);
+  } else {
+    rc = sqlite3_bind_null(statement, index);
+  }
+  if (rc != SQLITE_OK) fail();
+}
+
+void SqliteBackend::insert(const Text& table, const ColumnValues& values) {
+  const Text sql = insertSql(table, values);
+  if (m_insert == nullptr || sql != m_insertSql) {
+    m_insert.reset();
+    m_insert = prepare(sql);
+    m_insertSql = sql;
+  }
+  sqlite3_reset(m_insert.get());
+  for (size_t i = 0; i < values.size(); ++i) {
+    bindValue(m_insert.get(), static_cast<int>(i + 1), values[i].second);
+  }
+  step(m_insert.get());
+}
+
+}  // namespace pillora

@@ -1,0 +1,58 @@
+#pragma once
+// SQLite as the engine behind a connection: database files in SQLite format, read and
+// written in place, and the in-memory copies into which Access files are read.
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "common/db/backend.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace pillora {
+
+// A table or column name quoted for SQL.
+Text quotedSqlName(TextView name);
+
+class SqliteBackend final : public Backend {
+ public:
+  // An existing database file, opened for reading and writing. DatabaseError when it is
+  // missing or is not an SQLite database.
+  static std::unique_ptr<SqliteBackend> openFile(const std::string& path);
+  // A new, empty database file; DatabaseError when the file exists already.
+  static std::unique_ptr<SqliteBackend> createFile(const std::string& path);
+  // An empty database held in memory.
+  static std::unique_ptr<SqliteBackend> inMemory();
+
+  ~SqliteBackend() override;
+
+  void execute(const Text& sql) override;
+  QueryResult query(const Text& sql, std::size_t maxRows) override;
+  void insert(const Text& table, const ColumnValues& values) override;
+
+  // From now on every statement that would change the database fails with this message.
+  void refuseWrites(std::string message);
+
+ private:
+  struct Finalizer {
+    void operator()(sqlite3_stmt* statement) const;
+  };
+  using Statement = std::unique_ptr<sqlite3_stmt, Finalizer>;
+
+  explicit SqliteBackend(sqlite3* db);
+  static std::unique_ptr<SqliteBackend> open(const char* name, int flags);
+  Statement prepare(const Text& sql);
+  // Steps once: true with a row, false when done.
+  bool step(sqlite3_stmt* statement);
+  void bindValue(sqlite3_stmt* statement, int index, const FieldValue& value);
+  [[noreturn]] void fail() const;
+
+  sqlite3* m_db;
+  std::optional<std::string> m_writeRefusal;
+  // The last insert statement, kept prepared while rows go to the same columns.
+  Statement m_insert;
+  Text m_insertSql;
+};
+
+}  // namespace pillora

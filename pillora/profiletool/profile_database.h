@@ -1,0 +1,18 @@
+#pragma once
+// The drug-profile database file: table tblDrugBag with the drug code and the seven text
+// columns of kProfileColumns, every column text that compares ignoring letter case.
+#include <string>
+#include <vector>
+
+#include "pillora/profiletool/profile_csv.h"
+
+namespace pillora {
+
+// Writes a new database file in SQLite format. DatabaseError when the file exists or
+// cannot be written; a file left half-written is removed.
+void buildProfileDatabase(const std::vector<ProfileRow>& rows, const std::string& path);
+
+// The rows of a profile database in Access (Jet) or SQLite format, in stored order.
+std::vector<ProfileRow> readProfileDatabase(const std::string& path);
+
+}  // namespace pillora

@@ -1,0 +1,186 @@
+#include "pillora/startup/profile_lookup.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+#include "common/db/recordset.h"
+#include "common/text/attempt.h"
+#include "pillora/flags/flags.h"
+#include "platform/files/files.h"
+
+namespace pillora {
+
+namespace {
+
+constexpr TextView kDatabasePassword = u"Zr@pqLM50917";
+
+// Severe skin reactions (SJS/TEN): stop the drug and return to the doctor.
+constexpr TextView kWarningA =
+    u"可能發生罕見但嚴重的皮膚過敏反應，如(SJS/TEN)不良反應，如果出現喉嚨痛、嘴巴破、眼睛癢、"
+    u"皮膚紅疹等，應立即停藥回診主治醫師。";
+// Severe skin reactions: see a doctor at once and consider stopping the drug.
+constexpr TextView kWarningB =
+    u"可能發生罕見但嚴重的皮膚不良/過敏反應，如用藥後發生喉痛、口腔/黏膜潰爛、皮疹等症狀，"
+    u"應立即就醫並考慮停藥。";
+
+// Brand words that call for the fixed warnings, matched ignoring letter case. The misspelt
+// "Carbamapineze" stays beside the real name: brands written so must keep their warning.
+constexpr std::array<TextView, 3> kWarningAWords{u"ALLOPURINOL", u"Carbamapineze",
+                                                 u"Carbamazepine"};
+constexpr std::array<TextView, 3> kWarningBWords{u"Phenytoin", u"Lamotrigine", u"NSAID"};
+
+struct ColumnCopy {
+  const char16_t* column;
+  Field field;
+};
+
+constexpr std::array<ColumnCopy, 7> kNdrgCopies{{
+    {u"藥品名稱", Field::藥品名稱},
+    {u"中文品名", Field::中文藥名},
+    {u"藥品外觀", Field::藥品外觀},
+    {u"藥品外觀", Field::藥品形狀},
+    {u"適應症", Field::適應症},
+    {u"其他用藥指示", Field::其他用藥指示},
+    {u"副作用", Field::可能副作用},
+}};
+
+constexpr std::array<ColumnCopy, 7> kDrgCopies{{
+    {u"藥品名稱", Field::藥品名稱},
+    {u"中文品名", Field::中文藥名},
+    {u"藥品外觀", Field::藥品形狀},
+    {u"適應症", Field::適應症},
+    {u"其他用藥指示", Field::其他用藥指示},
+    {u"副作用", Field::可能副作用},
+    {u"藥品警語", Field::警語},
+}};
+
+// Text placed inside an SQL string literal.
+Text sqlLiteral(TextView text) {
+  return replaceAll(text, u"'", u"''");
+}
+
+// A column that cannot be read is skipped; a NULL column leaves the property as it was.
+void copyColumn(const Recordset& profile, const ColumnCopy& copy, CDrugBagItem& record) {
+  attempt([&] {
+    if (FieldText value = profile.Field(copy.column)) record.set(copy.field, std::move(*value));
+  });
+}
+
+void copyColumns(const Recordset& profile, const std::array<ColumnCopy, 7>& copies,
+                 CDrugBagItem& record) {
+  for (const ColumnCopy& copy : copies) copyColumn(profile, copy, record);
+}
+
+// The ".ndrg" search key: at most the first 10 characters, the package suffix of a code
+// whose next-to-last character is "G" read as "00".
+Text searchKey(const Text& code) {
+  Text key = left(code, 10);
+  if (len(key) >= 2 && mid(key, len(key) - 1, 1) == u"G") key = left(key, len(key) - 2) + u"00";
+  return key;
+}
+
+bool mentionsAny(const Text& foldedBrand, const std::array<TextView, 3>& words) {
+  return std::any_of(words.begin(), words.end(),
+                     [&foldedBrand](TextView word) { return contains(foldedBrand, upper(word)); });
+}
+
+std::optional<TextView> skinReactionWarning(const Text& brand) {
+  const Text folded = upper(brand);
+  if (mentionsAny(folded, kWarningAWords)) return kWarningA;
+  if (mentionsAny(folded, kWarningBWords)) return kWarningB;
+  return std::nullopt;
+}
+
+// The fixed warning when the brand calls for one, otherwise the profile's own warning
+// (none when the profile could not be read).
+void setWarning(CDrugBagItem& record, const Recordset* profile) {
+  if (const auto warning = skinReactionWarning(record.藥品廠牌())) {
+    record.警語(Text(*warning));
+  } else if (profile != nullptr) {
+    copyColumn(*profile, {u"藥品警語", Field::警語}, record);
+  }
+}
+
+// Bags have room for little: with side effects on record, the instructions keep their first
+// sentence and the side effects as many items as the print option asks for.
+void cutByPrintOption(CDrugBagItem& record, const Text& printOption) {
+  const Text sideEffects = record.可能副作用();
+  if (trimBlanks(sideEffects).empty()) return;
+  const std::vector<Text> parts = split(sideEffects, u"、");
+  const Text instructions = record.其他用藥指示();
+  if (const int stop = find(instructions, u"。"); stop > 0) {
+    record.其他用藥指示(left(instructions, stop - 1));
+  }
+  if (printOption == u"0") {
+    record.可能副作用(Text());
+  } else if (printOption == u"1" || printOption == u"CP") {
+    record.可能副作用(parts[0]);
+  } else if (printOption == u"2") {
+    record.可能副作用(parts.size() >= 2 ? parts[0] + u"、" + parts[1] : parts[0]);
+  }
+}
+
+}  // namespace
+
+Text profileConnectionString() {
+  return Text(u"Provider=Microsoft.Jet.OleDb.4.0;Jet OLEDB:Database Password='") +
+         Text(kDatabasePassword) + u"';data source=" +
+         fromUtf8(joinPath(pilloraFolder(), "dbDrugProfile.mdb"));
+}
+
+Text profileSearchQuery(const Text& code) {
+  const Text key = searchKey(code);
+  const Text middle = mid(key, 3, 8);
+  const Text query =
+      u"SELECT * FROM tblDrugBag WHERE 藥品代碼 LIKE '" + sqlLiteral(left(key, 1)) + u"%' AND ";
+  const Text suffix = right(middle, 2);
+  if (suffix == u"00" || suffix == u"G0") {
+    const Text stem = sqlLiteral(left(middle, 6));
+    return query + u" (藥品代碼 LIKE '%" + stem + u"00' OR  藥品代碼 LIKE '%" + stem + u"G0')";
+  }
+  return query + u" (藥品代碼 LIKE '%" + sqlLiteral(middle) + u"')";
+}
+
+Text drgProfileQuery(const Text& code) {
+  return Text(u"SELECT tblDrugBag.* FROM tblDrugBag WHERE ") + u" 藥品代碼 = '" + sqlLiteral(code) +
+         u"'";
+}
+
+void ProfileLookup::connect() {
+  // The first lookup opens the connection. On an open connection both steps fail and are
+  // skipped; after a failed open the next lookup tries again.
+  attempt([this] { m_connection.ConnectionString(profileConnectionString()); });
+  attempt([this] { m_connection.Open(); });
+}
+
+void ProfileLookup::lookUpProfile(CDrugBagItem& record) {
+  connect();
+  record.藥品代碼(trimBlanks(record.藥品代碼()));
+  // Without characters from the third on the search would match any drug of the database.
+  if (mid(searchKey(record.藥品代碼()), 3).empty()) return;
+  Recordset profile;
+  if (!attempt([&] { profile.Open(profileSearchQuery(record.藥品代碼()), m_connection); })) {
+    setWarning(record, nullptr);
+    return;
+  }
+  if (!profile.BOF()) {
+    copyColumns(profile, kNdrgCopies, record);
+    cutByPrintOption(record, m_state.printOption);
+    setWarning(record, &profile);
+  }
+  profile.Close();
+}
+
+void ProfileLookup::lookUpDrgProfile(CDrugBagItem& record) {
+  connect();
+  Text code = trimBlanks(record.藥品代碼());
+  if (right(code, 2) == u"G0") code = left(code, len(code) - 2) + u"00";
+  record.藥品代碼(code);
+  Recordset profile;
+  if (!attempt([&] { profile.Open(drgProfileQuery(code), m_connection); })) return;
+  if (!profile.BOF()) copyColumns(profile, kDrgCopies, record);
+  profile.Close();
+}
+
+}  // namespace pillora

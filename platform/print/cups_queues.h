@@ -1,0 +1,28 @@
+#pragma once
+// The print queues of the CUPS server (libcups; the server is the one CUPS itself picks:
+// CUPS_SERVER, client.conf, the local scheduler).
+#include <string>
+#include <vector>
+
+#include "pillora/records/printer_surface.h"
+
+namespace pillora {
+
+struct CupsQueue {
+  // Device name: the queue's description (printer-info) when it has one, else the queue
+  // name. Queue name: the destination's name. An instance (lpoptions) adds "/instance" to
+  // both.
+  PrinterEntry entry;
+  // The CUPS default destination, LPDEST and PRINTER honoured as CUPS does.
+  bool isDefault = false;
+};
+
+// Every destination in CUPS's order; none when no server answers.
+std::vector<CupsQueue> cupsQueues();
+
+// Sends one PDF document as one job (application/pdf) titled `title`. When CUPS refuses or
+// cannot be reached, the reason goes to standard error as one line and PrinterError is
+// thrown with the same text.
+void sendPdfToCups(const std::string& queueName, const std::string& title, const std::string& pdf);
+
+}  // namespace pillora

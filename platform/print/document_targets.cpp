@@ -1,0 +1,95 @@
+#include "platform/print/document_targets.h"
+
+#include <cairo-pdf.h>
+
+#include <cmath>
+
+#include "common/text/errors.h"
+
+namespace pillora {
+
+namespace {
+
+cairo_status_t appendBytes(void* closure, const unsigned char* data, unsigned int length) {
+  static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+  return CAIRO_STATUS_SUCCESS;
+}
+
+void check(cairo_status_t status) {
+  if (status != CAIRO_STATUS_SUCCESS) {
+    throw PrinterError(std::string("cannot render the page: ") + cairo_status_to_string(status));
+  }
+}
+
+int pixels(double points) {
+  return static_cast<int>(std::lround(points / 72.0 * PngTarget::kDotsPerInch));
+}
+
+}  // namespace
+
+cairo_t* PdfTarget::beginPage() {
+  if (!m_context) {
+    m_surface.reset(cairo_pdf_surface_create_for_stream(appendBytes, &m_bytes, kPageWidthPoints,
+                                                        kPageHeightPoints));
+    m_context.reset(cairo_create(m_surface.get()));
+  }
+  return m_context.get();
+}
+
+void PdfTarget::endPage() {
+  cairo_show_page(m_context.get());
+}
+
+void PdfTarget::endDocument() {
+  // Shown explicitly so that a last page with nothing visible on it still counts.
+  cairo_show_page(m_context.get());
+  const cairo_status_t drawing = cairo_status(m_context.get());
+  m_context.reset();
+  cairo_surface_finish(m_surface.get());
+  const cairo_status_t finishing = cairo_surface_status(m_surface.get());
+  m_surface.reset();
+  const std::string pdf = std::move(m_bytes);
+  m_bytes.clear();
+  check(drawing);
+  check(finishing);
+  m_deliver(pdf);
+}
+
+cairo_t* PngTarget::beginPage() {
+  m_surface.reset(cairo_image_surface_create(CAIRO_FORMAT_RGB24, pixels(kPageWidthPoints),
+                                             pixels(kPageHeightPoints)));
+  m_context.reset(cairo_create(m_surface.get()));
+  cairo_t* cr = m_context.get();
+  cairo_set_source_rgb(cr, 1.0, 1.0, 1.0);
+  cairo_paint(cr);
+  cairo_set_source_rgb(cr, 0.0, 0.0, 0.0);
+  cairo_scale(cr, kDotsPerInch / 72.0, kDotsPerInch / 72.0);
+  ++m_pageNumber;
+  return cr;
+}
+
+std::string PngTarget::takePage() {
+  const cairo_status_t drawing = cairo_status(m_context.get());
+  m_context.reset();
+  std::string png;
+  const cairo_status_t writing =
+      cairo_surface_write_to_png_stream(m_surface.get(), appendBytes, &png);
+  m_surface.reset();
+  check(drawing);
+  check(writing);
+  return png;
+}
+
+void PngTarget::endPage() {
+  const std::string png = takePage();
+  m_deliver(m_pageNumber, png);
+}
+
+void PngTarget::endDocument() {
+  const int page = m_pageNumber;
+  m_pageNumber = 0;
+  const std::string png = takePage();
+  m_deliver(page, png);
+}
+
+}  // namespace pillora

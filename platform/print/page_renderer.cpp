@@ -1,0 +1,95 @@
+#include "platform/print/page_renderer.h"
+
+#include <pango/pangocairo.h>
+
+#include <algorithm>
+#include <string>
+
+#include "common/text/text.h"
+#include "platform/print/font_map.h"
+#include "platform/print/graphics_handles.h"
+
+namespace pillora {
+
+namespace {
+
+constexpr double kTwipsPerPoint = 20.0;
+constexpr double kLineWidthPoints = 0.5;
+// A size the font machinery can draw: from one point up to beyond any sheet.
+constexpr double kSmallestFontPoints = 1.0;
+constexpr double kLargestFontPoints = 1000.0;
+
+double points(float twips) {
+  return static_cast<double>(twips) / kTwipsPerPoint;
+}
+
+FontDescription fontOf(const Pen& pen) {
+  FontDescription font(pango_font_description_new());
+  pango_font_description_set_family(font.get(), toUtf8(pen.fontName).c_str());
+  const double size =
+      std::clamp(static_cast<double>(pen.fontSize), kSmallestFontPoints, kLargestFontPoints);
+  pango_font_description_set_absolute_size(font.get(), size * PANGO_SCALE);
+  pango_font_description_set_weight(font.get(), pen.bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
+  return font;
+}
+
+// One line of text: line breaks in it are shown, not obeyed.
+GObjectHandle<PangoLayout> layoutOf(cairo_t* cr, const Pen& pen, const Text& text) {
+  const GObjectHandle<PangoContext> context(pango_font_map_create_context(printerFontMap()));
+  pango_cairo_update_context(cr, context.get());
+  pango_context_set_round_glyph_positions(context.get(), FALSE);
+  GObjectHandle<PangoLayout> layout(pango_layout_new(context.get()));
+  pango_layout_set_single_paragraph_mode(layout.get(), TRUE);
+  pango_layout_set_font_description(layout.get(), fontOf(pen).get());
+  const std::string utf8 = toUtf8(text);
+  pango_layout_set_text(layout.get(), utf8.data(), static_cast<int>(utf8.size()));
+  return layout;
+}
+
+}  // namespace
+
+cairo_t* PageRenderer::page() {
+  if (m_page == nullptr) {
+    m_pendingBreaks = 0;
+    m_page = m_target->beginPage();
+  }
+  for (; m_pendingBreaks > 0; --m_pendingBreaks) {
+    m_target->endPage();
+    m_page = m_target->beginPage();
+  }
+  return m_page;
+}
+
+void PageRenderer::text(const Pen& pen, const Text& text) {
+  cairo_t* cr = page();
+  const GObjectHandle<PangoLayout> layout = layoutOf(cr, pen, text);
+  cairo_move_to(cr, points(pen.x), points(pen.y));
+  pango_cairo_show_layout(cr, layout.get());
+}
+
+void PageRenderer::line(float x1, float y1, float x2, float y2) {
+  cairo_t* cr = page();
+  cairo_set_line_width(cr, kLineWidthPoints);
+  cairo_move_to(cr, points(x1), points(y1));
+  cairo_line_to(cr, points(x2), points(y2));
+  cairo_stroke(cr);
+}
+
+void PageRenderer::newPage() {
+  if (m_page != nullptr) {
+    ++m_pendingBreaks;
+  }
+}
+
+void PageRenderer::endDoc() {
+  if (m_page == nullptr) {
+    return;
+  }
+  // The last marked break only closes the page; the ones before it leave blank sheets.
+  m_pendingBreaks = std::max(0, m_pendingBreaks - 1);
+  page();
+  m_page = nullptr;
+  m_target->endDocument();
+}
+
+}  // namespace pillora

@@ -1,0 +1,58 @@
+#pragma once
+// Draws the printer's calls with Cairo and Pango onto the pages of a document target.
+//
+// Units: the calls come in twips, Cairo works in points (20 twips per point), origin at
+// the top-left corner of the sheet. Text is one line, no wrapping, its top-left corner at
+// the pen position, in the pen's font name, size and weight; lines are thin (0.5 pt) and
+// black.
+//
+// Documents: a document begins with the first drawing call (text or line). A new page only
+// marks a page break that takes effect at the next drawing call, so a trailing new page
+// before the end of the document leaves no blank sheet, while two page breaks in a row
+// with drawing after them leave the blank sheet between them. An end of document with
+// nothing drawn since the previous one produces nothing. A document that is never ended is
+// dropped unsent.
+#include <cairo.h>
+
+#include <memory>
+
+#include "platform/print/page_sink.h"
+
+namespace pillora {
+
+// A4 portrait, in points: the sheet size of every rendered page.
+inline constexpr double kPageWidthPoints = 595.275590551;
+inline constexpr double kPageHeightPoints = 841.889763780;
+
+// Where a rendered document goes: PDF bytes, PNG images.
+class DocumentTarget {
+ public:
+  virtual ~DocumentTarget() = default;
+  // Starts a page (and the document, at its first page); the context draws in points.
+  virtual cairo_t* beginPage() = 0;
+  // Ends a page that another one follows.
+  virtual void endPage() = 0;
+  // Ends the last page and hands the document on; the next beginPage starts a new
+  // document even when this fails with PrinterError.
+  virtual void endDocument() = 0;
+};
+
+class PageRenderer : public PageSink {
+ public:
+  explicit PageRenderer(std::unique_ptr<DocumentTarget> target) : m_target(std::move(target)) {}
+
+  void text(const Pen& pen, const Text& text) override;
+  void line(float x1, float y1, float x2, float y2) override;
+  void newPage() override;
+  void endDoc() override;
+
+ private:
+  // The page the next drawing goes on, after the page breaks marked since the last one.
+  cairo_t* page();
+
+  std::unique_ptr<DocumentTarget> m_target;
+  cairo_t* m_page = nullptr;  // none while no document is open
+  int m_pendingBreaks = 0;
+};
+
+}  // namespace pillora

@@ -1,0 +1,55 @@
+#pragma once
+// The printers of this machine: every CUPS print queue, then the two built-in printers
+// "Pillora PDF" (one PDF file per document) and "Pillora PNG" (one PNG file per page),
+// whose files go to the folder PILLORA_OUTPUT_DIR (default: the current folder), named
+// after the job file.
+//
+// The current printer is the chosen one, else the CUPS default destination, else
+// "Pillora PDF". A document for a CUPS queue is rendered to PDF and sent as one job when
+// the document ends. When PILLORA_PRINT_LOG names a file, every call is also appended to
+// that print log, and so is the choice of a printer.
+#include <memory>
+#include <vector>
+
+#include "platform/print/output_files.h"
+#include "platform/print/pen_printer.h"
+#include "platform/print/print_log.h"
+
+namespace pillora {
+
+inline constexpr TextView kPdfPrinterName = u"Pillora PDF";
+inline constexpr TextView kPngPrinterName = u"Pillora PNG";
+
+class SystemPrinters : public Printers {
+ public:
+  // Reads the CUPS queues and the environment. PrinterError when the print log cannot be
+  // opened.
+  SystemPrinters();
+  SystemPrinters(const SystemPrinters&) = delete;
+  SystemPrinters& operator=(const SystemPrinters&) = delete;
+  ~SystemPrinters() override;
+
+  std::vector<PrinterEntry> list() override;
+  // SubscriptError for an index outside list().
+  void choose(std::size_t index) override;
+  PrinterSurface& current() override { return m_printer; }
+  void setJobName(const Text& jobPath) override { m_files.setJobName(jobPath); }
+
+ private:
+  enum class Kind { Queue, PdfFiles, PngFiles };
+  struct Printer {
+    PrinterEntry entry;
+    Kind kind;
+  };
+
+  void makeCurrent(const Printer& printer);
+  std::unique_ptr<PageSink> outputFor(const Printer& printer);
+
+  std::vector<Printer> m_printers;
+  OutputFiles m_files;
+  std::unique_ptr<PrintLog> m_log;
+  std::unique_ptr<PageSink> m_output;
+  PenPrinter m_printer{{}};
+};
+
+}  // namespace pillora

@@ -1,0 +1,41 @@
+#pragma once
+// A fresh folder for one test, removed with everything in it when the test ends.
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace pillora::testing {
+
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "pillora-db-XXXXXX").string();
+    m_path = mkdtemp(pattern.data());
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+  }
+
+  std::string path(const std::string& name) const { return (m_path / name).string(); }
+  const std::filesystem::path& folder() const { return m_path; }
+
+  std::string write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(path(name), std::ios::binary) << bytes;
+    return path(name);
+  }
+
+ private:
+  std::filesystem::path m_path;
+};
+
+// The shared fixtures folder the test environment names.
+inline std::string sharedFixture(const std::string& relative) {
+  const char* shared = std::getenv("PILLORA_SHARED_DIR");
+  return std::string(shared != nullptr ? shared : "../shared") + "/fixtures/" + relative;
+}
+
+}  // namespace pillora::testing

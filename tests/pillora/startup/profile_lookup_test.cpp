@@ -1,0 +1,204 @@
+#include "pillora/startup/profile_lookup.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "pillora/profiletool/profile_csv.h"
+#include "pillora/profiletool/profile_database.h"
+#include "tests/common/db/scratch_folder.h"
+
+namespace pillora {
+namespace {
+
+constexpr char16_t kWarningA[] =
+    u"可能發生罕見但嚴重的皮膚過敏反應，如(SJS/TEN)不良反應，如果出現喉嚨痛、嘴巴破、眼睛癢、"
+    u"皮膚紅疹等，應立即停藥回診主治醫師。";
+constexpr char16_t kWarningB[] =
+    u"可能發生罕見但嚴重的皮膚不良/過敏反應，如用藥後發生喉痛、口腔/黏膜潰爛、皮疹等症狀，"
+    u"應立即就醫並考慮停藥。";
+
+constexpr char kProfiles[] =
+    "藥品代碼,藥品名稱,中文品名,藥品外觀,適應症,其他用藥指示,副作用,藥品警語\r\n"
+    "AC12345100,ALLOPURINOL 100MG,痛風寧錠,白色圓形錠,痛風,飯後服用。避免開車。,"
+    "頭暈、嗜睡、口乾,多喝水。\r\n"
+    "BC234561G0,CARBAMAZEPINE 200MG,癲平錠,白色刻痕錠,癲癇,\"依指示服用。\r\n勿停藥。\",頭暈,\r\n"
+    "AC12345129,ACETAMINOPHEN,退熱寧錠,白色錠,退燒,每日不可超過八錠。不可併用。,  ,肝病者慎用。\r\n"
+    "AC99999100,,,,,,,\r\n"
+    "AC99998100,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
+    "AO'1234500,O'DRUG,歐錠,藍色錠,測試,無。,嗜睡,小心。\r\n";
+
+class ProfileLookupTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("PILLORA_HOME", m_home.folder().c_str(), 1);
+    buildProfileDatabase(readProfileCsv(kProfiles), database());
+  }
+  void TearDown() override { unsetenv("PILLORA_HOME"); }
+
+  std::string database() const { return m_home.path("dbDrugProfile.mdb"); }
+
+  static CDrugBagItem drug(const Text& code, const Text& brand = Text()) {
+    CDrugBagItem item;
+    item.藥品代碼(code);
+    item.藥品名稱(u"job name");
+    item.藥品廠牌(brand);
+    return item;
+  }
+
+  CDrugBagItem lookedUp(const Text& code, const Text& brand = Text()) {
+    CDrugBagItem item = drug(code, brand);
+    m_lookup.lookUpProfile(item);
+    return item;
+  }
+
+  testing::ScratchFolder m_home;
+  RunState m_state;
+  ProfileLookup m_lookup{m_state};
+};
+
+TEST_F(ProfileLookupTest, QueryTextsAreTheSystemsOwn) {
+  const Text pair =
+      u"SELECT * FROM tblDrugBag WHERE 藥品代碼 LIKE 'A%' AND  (藥品代碼 LIKE '%12345100' OR  "
+      u"藥品代碼 LIKE '%123451G0')";
+  EXPECT_EQ(profileSearchQuery(u"AC12345100"), pair);
+  EXPECT_EQ(profileSearchQuery(u"AC123451G0"), pair);
+  EXPECT_EQ(profileSearchQuery(u"AC123451GX"), pair);  // a "G" ninth character reads as "00"
+  EXPECT_EQ(profileSearchQuery(u"AC12345100 ALLOPURINOL"), pair);
+  EXPECT_EQ(profileSearchQuery(u"AC12345129"),
+            u"SELECT * FROM tblDrugBag WHERE 藥品代碼 LIKE 'A%' AND  (藥品代碼 LIKE '%12345129')");
+  EXPECT_EQ(
+      profileSearchQuery(u"A'1'234500"),
+      u"SELECT * FROM tblDrugBag WHERE 藥品代碼 LIKE 'A%' AND  (藥品代碼 LIKE '%1''234500' OR  "
+      u"藥品代碼 LIKE '%1''2345G0')");
+  EXPECT_EQ(drgProfileQuery(u"AC12345100"),
+            u"SELECT tblDrugBag.* FROM tblDrugBag WHERE  藥品代碼 = 'AC12345100'");
+  EXPECT_EQ(drgProfileQuery(u"O'K"),
+            u"SELECT tblDrugBag.* FROM tblDrugBag WHERE  藥品代碼 = 'O''K'");
+  EXPECT_EQ(profileConnectionString(),
+            u"Provider=Microsoft.Jet.OleDb.4.0;Jet OLEDB:Database Password='Zr@pqLM50917';"
+            u"data source=" +
+                fromUtf8(database()));
+}
+
+TEST_F(ProfileLookupTest, PackageSuffixes00AndG0FindEachOther) {
+  const CDrugBagItem generic = lookedUp(u" AC123451G0 ");
+  EXPECT_EQ(generic.藥品代碼(), u"AC123451G0");  // trimmed, suffix kept
+  EXPECT_EQ(generic.藥品名稱(), u"ALLOPURINOL 100MG");
+  EXPECT_EQ(lookedUp(u"BC23456100").中文藥名(), u"癲平錠");
+  // The second character is not compared, letter case is ignored, a name may follow.
+  EXPECT_EQ(lookedUp(u"ax12345100").中文藥名(), u"痛風寧錠");
+  EXPECT_EQ(lookedUp(u"AC12345100 痛風寧").中文藥名(), u"痛風寧錠");
+  EXPECT_EQ(lookedUp(u"AC12345128").中文藥名(), u"");
+}
+
+TEST_F(ProfileLookupTest, ColumnsAreCopiedAndCutByPrintOption) {
+  struct Case {
+    const char16_t* option;
+    const char16_t* sideEffects;
+  };
+  for (const Case& c : {Case{u"全部列印", u"頭暈、嗜睡、口乾"}, Case{u"2", u"頭暈、嗜睡"},
+                        Case{u"1", u"頭暈"}, Case{u"CP", u"頭暈"}, Case{u"0", u""}}) {
+    SCOPED_TRACE(toUtf8(c.option));
+    m_state.printOption = c.option;
+    const CDrugBagItem item = lookedUp(u"AC12345100");
+    EXPECT_EQ(item.可能副作用(), c.sideEffects);
+    EXPECT_EQ(item.其他用藥指示(), u"飯後服用");
+    EXPECT_EQ(item.藥品外觀(), u"白色圓形錠");
+    EXPECT_EQ(item.藥品形狀(), u"白色圓形錠");
+    EXPECT_EQ(item.適應症(), u"痛風");
+    EXPECT_EQ(item.警語(), u"多喝水。");  // no brand: the name alone calls for no warning
+  }
+  m_state.printOption = u"2";
+  const CDrugBagItem single = lookedUp(u"BC234561G0");
+  EXPECT_EQ(single.可能副作用(), u"頭暈");
+  EXPECT_EQ(single.其他用藥指示(), u"依指示服用");
+  EXPECT_EQ(single.警語(), u"");  // an empty column replaces
+  // Blank side effects: nothing is cut.
+  const CDrugBagItem blank = lookedUp(u"AC12345129");
+  EXPECT_EQ(blank.其他用藥指示(), u"每日不可超過八錠。不可併用。");
+  EXPECT_EQ(blank.可能副作用(), u"  ");
+}
+
+TEST_F(ProfileLookupTest, BrandsCallForTheFixedWarningsIgnoringCase) {
+  struct Case {
+    const char16_t* brand;
+    const char16_t* warning;
+  };
+  for (const Case& c :
+       {Case{u"allopurinol", kWarningA}, Case{u"Tegretol (Carbamazepine)", kWarningA},
+        Case{u"CARBAMAPINEZE", kWarningA}, Case{u"phenytoin", kWarningB},
+        Case{u"Lamotrigine", kWarningB}, Case{u"NSAIDs", kWarningB},
+        Case{u"NSAID + Allopurinol", kWarningA}, Case{u"Panadol", u"多喝水。"}}) {
+    SCOPED_TRACE(toUtf8(c.brand));
+    EXPECT_EQ(lookedUp(u"AC12345100", c.brand).警語(), c.warning);
+  }
+}
+
+TEST_F(ProfileLookupTest, NullKeepsTheJobValueEmptyTextReplacesIt) {
+  CDrugBagItem nulls = drug(u"AC99999100");
+  nulls.警語(u"job warning");
+  nulls.中文藥名(u"job chinese");
+  m_lookup.lookUpProfile(nulls);
+  EXPECT_EQ(nulls.藥品名稱(), u"job name");
+  EXPECT_EQ(nulls.中文藥名(), u"job chinese");
+  EXPECT_EQ(nulls.警語(), u"job warning");
+
+  CDrugBagItem empties = drug(u"AC99998100");
+  empties.中文藥名(u"job chinese");
+  m_lookup.lookUpProfile(empties);
+  EXPECT_EQ(empties.藥品名稱(), u"");
+  EXPECT_EQ(empties.中文藥名(), u"");
+}
+
+TEST_F(ProfileLookupTest, ADrugNotFoundKeepsItsJobValuesAndGetsNoWarning) {
+  for (const char16_t* code : {u"ZZ00000100", u"", u"  ", u"AC"}) {
+    SCOPED_TRACE(toUtf8(code));
+    const CDrugBagItem item = lookedUp(code, u"ALLOPURINOL");
+    EXPECT_EQ(item.藥品名稱(), u"job name");
+    EXPECT_EQ(item.中文藥名(), u"");
+    EXPECT_EQ(item.警語(), u"");
+  }
+}
+
+TEST_F(ProfileLookupTest, ACodeWithAnApostropheIsFound) {
+  EXPECT_EQ(lookedUp(u"AO'1234500").中文藥名(), u"歐錠");
+  CDrugBagItem item = drug(u"AO'1234500");
+  m_lookup.lookUpDrgProfile(item);
+  EXPECT_EQ(item.中文藥名(), u"歐錠");
+}
+
+TEST_F(ProfileLookupTest, DrgLookupMatchesExactlyAndRewritesG0) {
+  CDrugBagItem item = drug(u" AC123451G0 ", u"ALLOPURINOL");
+  m_lookup.lookUpDrgProfile(item);
+  EXPECT_EQ(item.藥品代碼(), u"AC12345100");
+  EXPECT_EQ(item.藥品名稱(), u"ALLOPURINOL 100MG");
+  EXPECT_EQ(item.藥品形狀(), u"白色圓形錠");
+  EXPECT_EQ(item.藥品外觀(), u"");
+  EXPECT_EQ(item.其他用藥指示(), u"飯後服用。避免開車。");
+  EXPECT_EQ(item.可能副作用(), u"頭暈、嗜睡、口乾");
+  EXPECT_EQ(item.警語(), u"多喝水。");
+
+  CDrugBagItem stored = drug(u"BC234561G0");  // the database holds the "G0" code only
+  m_lookup.lookUpDrgProfile(stored);
+  EXPECT_EQ(stored.藥品代碼(), u"BC23456100");
+  EXPECT_EQ(stored.藥品名稱(), u"job name");
+}
+
+TEST_F(ProfileLookupTest, AMissingDatabaseLeavesTheRecordAndIsTriedAgain) {
+  std::filesystem::rename(database(), m_home.path("elsewhere"));
+  const CDrugBagItem missing = lookedUp(u"AC12345100", u"Phenytoin");
+  EXPECT_EQ(missing.藥品名稱(), u"job name");
+  EXPECT_EQ(missing.警語(), kWarningB);  // the brand's warning still applies
+  EXPECT_EQ(lookedUp(u"AC12345100", u"Panadol").警語(), u"");
+
+  std::filesystem::rename(m_home.path("elsewhere"), database());
+  EXPECT_EQ(lookedUp(u"AC12345100").藥品名稱(), u"ALLOPURINOL 100MG");
+  // Open now and kept: removing the file does not end the job's connection.
+  std::filesystem::remove(database());
+  EXPECT_EQ(lookedUp(u"BC23456100").藥品名稱(), u"CARBAMAZEPINE 200MG");
+}
+
+}  // namespace
+}  // namespace pillora
