@@ -8,6 +8,7 @@
 #include "common/text/textfile.h"
 #include "pillora/engine/cpillora.h"
 #include "pillora/startup/code_tables.h"
+#include "pillora/startup/profile_lookup.h"
 #include "platform/files/files.h"
 
 namespace pillora {
@@ -35,14 +36,6 @@ constexpr std::array<Field, 10> kBlockFields{
 // The receipt file's four lines, stored in the first drug record.
 constexpr std::array<Field, 4> kReceiptFields{Field::藥品費, Field::藥事服務費, Field::自行負擔額,
                                               Field::健保申報金額};
-
-// The drug-profile lookup of one job (one connection, opened at the first drug). Completes
-// nothing until the database lookup is part of the build.
-class DrugProfiles {
- public:
-  explicit DrugProfiles(RunState& /*run*/) {}
-  void lookUpProfile(CDrugBagItem& /*record*/) {}
-};
 
 // Line 5 may carry "pharmacist@doctor"; line 11 carries "sex／age", stored as "age/sex".
 void storeHeaderLine(size_t index, const Text& line, CDrugBagItem& head) {
@@ -94,7 +87,7 @@ void deriveValues(CDrugBagItem& item, const CDrugBagItem& head) {
   item.藥品頻率(getFrequencyText(item.藥品頻率()));
 }
 
-DrugBagItemRef readDrugBlock(LineReader& job, const CDrugBagItem& head, DrugProfiles& profiles) {
+DrugBagItemRef readDrugBlock(LineReader& job, const CDrugBagItem& head, ProfileLookup& profiles) {
   DrugBagItemRef item = newDrugBagItem();
   for (const Field field : kBlockFields) {
     attempt([&] { item->set(field, job.next()); });
@@ -106,7 +99,7 @@ DrugBagItemRef readDrugBlock(LineReader& job, const CDrugBagItem& head, DrugProf
 }
 
 DrugBagItems readDrugBlocks(LineReader& job, const CDrugBagItem& head, RunState& run) {
-  DrugProfiles profiles(run);
+  ProfileLookup profiles(run);
   DrugBagItems items;
   while (!job.atEnd()) {
     if (contains(job.next(), kEndLine)) {

@@ -43,9 +43,9 @@ drug() { # code, frequency, name, brand, route
 write_job() { # file, patient, date
   {
     header "$2" "$3"
-    drug A012345100 TID 'Acetaminophen' 'Panadol' PO
-    drug A045678100 QD 'Allopurinol' 'ALLOPURINOL' PO
-    drug A056789100 HS 'Famotidine' 'Gaster' POPC
+    drug AC12345129 TID 'Acetaminophen' 'Panadol' PO
+    drug AC12345100 QD 'Allopurinol' 'ALLOPURINOL' PO
+    drug AC70012100 QD 'Omeprazole' 'Losec' AC
     echo '//End DrugBagInfo'
   } | to_big5 >"$1"
 }
@@ -79,16 +79,12 @@ expect_pdf() { pdf_has "$1" || fail "PDF lacks '$1'"; }
 expect_no_pdf() { ! pdf_has "$1" || fail "PDF shows '$1'"; }
 
 # --- the drug-profile database from the sample CSV
-(cd "$PILLORA_HOME" && "$PILLORA_PROFILE_BIN" build "$PILLORA_SOURCE_DIR/samples/profile.csv") \
-  >"$work/profile.out" 2>&1 || {
+"$PILLORA_PROFILE_BIN" build "$PILLORA_SOURCE_DIR/samples/profile.csv" \
+  "$PILLORA_HOME/dbDrugProfile.mdb" >"$work/profile.out" 2>&1 || {
   cat "$work/profile.out" >&2
   exit 1
 }
-[ -f "$PILLORA_HOME/dbDrugProfile.mdb" ] || {
-  echo "no dbDrugProfile.mdb in the program folder" >&2
-  exit 1
-}
-chinese_name=$(awk -F',' 'NR > 1 && $1 ~ /A012345100/ { print $3; exit }' \
+chinese_name=$(awk -F',' 'NR > 1 && $1 == "AC12345129" { print $3; exit }' \
   "$PILLORA_SOURCE_DIR/samples/profile.csv" | tr -d '"\r')
 
 # --- with a receipt: one page per drug, the receipt box on the first
@@ -105,7 +101,7 @@ expect_pdf '王小明'
 expect_pdf '2025/02/28'
 expect_pdf "$warning_first_line"
 [ -z "$chinese_name" ] || expect_pdf "$chinese_name"
-[ -n "$chinese_name" ] || fail "the sample profile has no A012345100"
+[ -n "$chinese_name" ] || fail "the sample profile has no AC12345129"
 x_default=$(text_x '王小明')
 
 # --- without a receipt: the institution in its place, no box

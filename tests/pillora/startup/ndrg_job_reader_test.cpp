@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "common/text/errors.h"
+#include "common/text/textfile.h"
+#include "pillora/profiletool/profile_csv.h"
+#include "pillora/profiletool/profile_database.h"
 #include "tests/pillora/layouts/page_log.h"
 #include "tests/support/temp_folder.h"
 
@@ -204,7 +207,29 @@ TEST_F(NdrgReaderTest, MissingFileFailsAndAJobWithoutDrugsPrintsNothing) {
   EXPECT_TRUE(recorder.lines().empty());
 }
 
-TEST_F(NdrgReaderTest, TheSampleJobAndItsReceipt) {
+TEST_F(NdrgReaderTest, DrugsAreCompletedFromTheProfileDatabase) {
+  buildProfileDatabase(
+      readProfileCsv("藥品代碼,藥品名稱,中文品名,藥品外觀,適應症,其他用藥指示,副作用,藥品警語\r\n"
+                     "A012345100,ACETAMINOPHEN 500MG,退熱錠,白色錠,止痛,飯後服用。多喝水。,"
+                     "頭暈、嗜睡、口乾,\"勿與酒併服\r\n肝病慎用\"\r\n"),
+      folder.file("dbDrugProfile.mdb"));
+  write("job.ndrg", {headerLines(), block(u"Panadol"), block(u"Other", u"TID", u"NSAID gel")});
+  run.printOption = u"2";
+  const auto printed = read();
+  ASSERT_EQ(printed.size(), 2U);
+  EXPECT_TRUE(drawnAt(printed[0], "ACETAMINOPHEN 500MG", 14, 1.6, 9.6));
+  EXPECT_TRUE(drawnAt(printed[0], "退熱錠", 14, 1.6, 10.1));
+  EXPECT_TRUE(drawnAt(printed[0], "頭暈、嗜睡", 14, 1.6, 14.3));
+  EXPECT_TRUE(drawnAt(printed[0], "飯後服用", 14, 1.6, 15.6));
+  EXPECT_TRUE(drawnAt(printed[0], "勿與酒併服\\r肝病慎用", 14, 1.6, 16.8));  // LF removed
+  // the second block has the same code and a brand that names a fixed warning
+  EXPECT_TRUE(
+      drawsText(printed[1], "可能發生罕見但嚴重的皮膚不良/過敏反應，如用藥後發生喉痛、口腔/黏膜"));
+}
+
+TEST_F(NdrgReaderTest, TheSampleJobWithTheSampleProfiles) {
+  buildProfileDatabase(readProfileCsv(readFileBytes(PILLORA_SAMPLES_DIR "/profile.csv")),
+                       folder.file("dbDrugProfile.mdb"));
   readNdrgJob(fromUtf8(PILLORA_SAMPLES_DIR "/sample.ndrg"), run, recorder.surface());
   const auto printed = loggedPages(recorder);
   ASSERT_EQ(printed.size(), 5U);
@@ -218,8 +243,16 @@ TEST_F(NdrgReaderTest, TheSampleJobAndItsReceipt) {
     EXPECT_TRUE(drawnAt(page, "2025/02/28", 14, 14.5, 12.4));
     EXPECT_TRUE(drawnAt(page, "2024-12-28", 18, 11.0, 5.6));
   }
+  const std::vector<std::string> chineseNames = {"退熱寧錠500毫克", "脈寧平錠5毫克",
+                                                 "糖平膜衣錠500毫克", "痛風寧錠100毫克",
+                                                 "胃酸寧腸溶膠囊20毫克"};
+  for (size_t i = 0; i < printed.size(); ++i) {
+    EXPECT_EQ(textsAt(printed[i], 1.6, 10.1), std::vector<std::string>{chineseNames[i]});
+  }
   EXPECT_TRUE(drawnAt(printed[2], "飯後口服", 14, 10.5, 10.1));
-  EXPECT_TRUE(drawnAt(printed[4], "睡前使用", 14, 10.5, 10.8));
+  EXPECT_TRUE(drawnAt(printed[3], "可能發生罕見但嚴重的皮膚過敏反應，如(SJS/TEN)不良反應，如果", 14,
+                      1.6, 16.9));
+  EXPECT_TRUE(drawnAt(printed[4], "飯前服用", 14, 10.5, 10.1));
 }
 
 }  // namespace
