@@ -1,0 +1,172 @@
+#include "pillora/startup/ndrg_job_reader.h"
+
+#include <array>
+#include <optional>
+
+#include "common/text/attempt.h"
+#include "common/text/convert.h"
+#include "common/text/textfile.h"
+#include "pillora/engine/cpillora.h"
+#include "pillora/startup/code_tables.h"
+#include "pillora/startup/profile_lookup.h"
+#include "platform/files/files.h"
+
+namespace pillora {
+
+namespace {
+
+constexpr TextView kEndLine = u"//End DrugBagInfo";
+constexpr TextView kStorage = u"乾襙陰涼處\u3000 □  冰箱冷藏";
+constexpr TextView kBlankForm = u"空白單";
+constexpr int kUseByMonths = 3;
+
+// Header lines 1 to 13; line 11 (sex／age) has no field of its own.
+constexpr std::array<std::optional<Field>, 13> kHeaderFields{
+    Field::藥局名稱, Field::廣告標語, Field::藥局電話,     Field::藥局地址,     Field::藥師姓名,
+    Field::調劑日期, Field::醫療院所, Field::慢箋可調次數, Field::慢箋本次次數, Field::病患姓名,
+    std::nullopt,    Field::就醫科別, Field::病患電話};
+constexpr size_t kPharmacistLine = 4;
+constexpr size_t kSexAgeLine = 10;
+
+// Lines 1 to 10 of a drug block (line 0 separates the blocks).
+constexpr std::array<Field, 10> kBlockFields{
+    Field::藥袋數,   Field::藥品代碼, Field::藥品頻率, Field::藥品天份, Field::藥品總量,
+    Field::藥品名稱, Field::藥品廠牌, Field::藥品用法, Field::藥品用量, Field::藥品倉儲位置};
+
+// The receipt file's four lines, stored in the first drug record.
+constexpr std::array<Field, 4> kReceiptFields{Field::藥品費, Field::藥事服務費, Field::自行負擔額,
+                                              Field::健保申報金額};
+
+// Line 5 may carry "pharmacist@doctor"; line 11 carries "sex／age", stored as "age/sex".
+void storeHeaderLine(size_t index, const Text& line, CDrugBagItem& head) {
+  if (kHeaderFields[index]) {
+    head.set(*kHeaderFields[index], line);
+  }
+  if (index == kPharmacistLine && contains(line, u"@")) {
+    const std::vector<Text> names = split(line, u"@");
+    head.藥師姓名(names[0]);
+    head.處方醫師姓名(names[1]);
+  }
+  if (index == kSexAgeLine && contains(line, u"／")) {
+    const std::vector<Text> values = split(line, u"／");
+    head.病患年齡(values[1] + u"/" + values[0]);
+  }
+}
+
+DrugBagItemRef readHeader(LineReader& job) {
+  DrugBagItemRef head = newDrugBagItem();
+  for (size_t i = 0; i < kHeaderFields.size(); ++i) {
+    attempt([&] { storeHeaderLine(i, job.next(), *head); });
+  }
+  return head;
+}
+
+// The dispensing date plus three calendar months, "YYYY/MM/DD"; nothing for a text that is
+// not a date or a result past the last year the system can write.
+std::optional<Text> useByDate(const Text& dispensingDate) {
+  const std::optional<Date> dispensed = parseDate(dispensingDate);
+  if (!dispensed) {
+    return std::nullopt;
+  }
+  const Date useBy = addMonths(*dispensed, kUseByMonths);
+  if (useBy.year > 9999) {
+    return std::nullopt;
+  }
+  return formatSlashDate(useBy);
+}
+
+// The values the job file does not carry as they are printed, in this order.
+void deriveValues(CDrugBagItem& item, const CDrugBagItem& head) {
+  item.保存方式(Text(kStorage));
+  item.藥品廠牌(removeAll(item.藥品廠牌(), u"?"));
+  if (const auto useBy = useByDate(head.調劑日期())) {
+    item.使用期限(*useBy);
+  }
+  item.藥品用法(getRouteText(item.藥品用法()));
+  item.藥品用量(u"每次用量：" + item.藥品用量());
+  item.藥品頻率(getFrequencyText(item.藥品頻率()));
+}
+
+DrugBagItemRef readDrugBlock(LineReader& job, const CDrugBagItem& head, ProfileLookup& profiles) {
+  DrugBagItemRef item = newDrugBagItem();
+  for (const Field field : kBlockFields) {
+    attempt([&] { item->set(field, job.next()); });
+  }
+  deriveValues(*item, head);
+  attempt([&] { profiles.lookUpProfile(*item); });
+  stripLineFeeds(*item);
+  return item;
+}
+
+DrugBagItems readDrugBlocks(LineReader& job, const CDrugBagItem& head, RunState& run) {
+  ProfileLookup profiles(run);
+  DrugBagItems items;
+  while (!job.atEnd()) {
+    if (contains(job.next(), kEndLine)) {
+      break;
+    }
+    items.push_back(readDrugBlock(job, head, profiles));
+  }
+  return items;
+}
+
+// The receipt file beside the job: every ".ndrg" of the job path becomes ".dprf". Its
+// path is kept in the first drug record whether the file exists or not.
+void readReceipt(const Text& jobPath, CDrugBagItem& first) {
+  first.收據檔路徑(replaceAll(jobPath, u".ndrg", u".dprf"));
+  const std::string receipt = toUtf8(first.收據檔路徑());
+  if (!ordinaryFileExists(receipt)) {
+    return;
+  }
+  attempt([&] {
+    const std::vector<Text> lines = readTextLines(receipt);
+    for (size_t i = 0; i < kReceiptFields.size() && i < lines.size(); ++i) {
+      first.set(kReceiptFields[i], lines[i]);
+    }
+  });
+}
+
+// Where the label composer takes over for the print option "CP".
+[[noreturn]] void printDrugLabels(const DrugBagItems& /*p_items*/,
+                                  const DrugBagItemRef& /*p_head*/) {
+  throw PrinterError("label printing is not available on this platform yet");
+}
+
+// The job-level values the page header shows, taken from the first drug.
+void copyFirstDrugToHeader(const CDrugBagItem& first, CDrugBagItem& head) {
+  head.藥袋數(first.藥袋數());
+  head.藥品頻率(first.藥品頻率());
+  head.藥品倉儲位置(first.藥品倉儲位置());
+}
+
+// A job for the patient "空白單" prints a blank form: no patient, age, date or bag count.
+void applyBlankForm(CDrugBagItem& head, CDrugBagItem& first) {
+  if (trimBlanks(head.病患姓名()) != kBlankForm) {
+    return;
+  }
+  head.病患年齡(Text());
+  head.病患姓名(Text());
+  head.調劑日期(Text());
+  first.藥袋數(Text());
+}
+
+}  // namespace
+
+void readNdrgJob(const Text& path, RunState& run, PrinterSurface& surface) {
+  LineReader job(toUtf8(path));
+  const DrugBagItemRef head = readHeader(job);
+  const DrugBagItems items = readDrugBlocks(job, *head, run);
+  if (items.empty()) {
+    return;
+  }
+  CDrugBagItem& first = *items.front();
+  readReceipt(path, first);
+  if (run.printOption == u"CP") {
+    printDrugLabels(items, head);
+  }
+  copyFirstDrugToHeader(first, *head);
+  applyBlankForm(*head, first);
+  CPillora(surface, run).printDrugBag(items, head);
+}
+
+}  // namespace pillora
