@@ -4,6 +4,10 @@
 #include <QPushButton>
 #include <QWidget>
 #include <functional>
+#include <memory>
+
+#include "pillora/records/printer_surface.h"
+#include "pillora/records/run_state.h"
 
 namespace pillora {
 
@@ -16,5 +20,10 @@ class Form1 : public QWidget {
  private:
   QPushButton* m_command1;
 };
+
+// The test window of the drug-bag program: each click prints one sample bag on the current
+// printer, in documents named Form1. A failed print shows its message and ends the program
+// with status 1, as an unhandled error would.
+std::unique_ptr<Form1> makeTestWindow(Printers& printers, RunState& run);
 
 }  // namespace pillora

@@ -18,8 +18,10 @@ class MultiDrugBag : public BagLayoutTest {
     recorder.clear();
     printMultiDrugBag(printer, item);
     const std::vector<std::string>& lines = recorder.lines();
-    EXPECT_GE(lines.size(), kHeaderRows + 2);
-    if (lines.size() < kHeaderRows + 2) return {};
+    if (lines.size() < kHeaderRows + 2) {
+      ADD_FAILURE() << "only " << lines.size() << " lines drawn";
+      return {};
+    }
     EXPECT_EQ(lines[lines.size() - 2], textAt(10.5, 26.5, kFont, "9", kFooter));
     EXPECT_EQ(lines.back(), "enddoc");
     return {lines.begin() + kHeaderRows, lines.end() - 2};

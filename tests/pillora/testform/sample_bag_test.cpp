@@ -1,0 +1,107 @@
+#include "pillora/testform/sample_bag.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "pillora/testform/form1.h"
+#include "platform/print/system_printers.h"
+#include "tests/support/log_lines.h"
+#include "tests/support/recording_printer.h"
+#include "tests/support/temp_folder.h"
+
+namespace pillora::testing {
+namespace {
+
+constexpr const char* kFont = "標楷體";
+
+std::vector<std::string> readLogLines(const std::string& path) {
+  std::ifstream file(path);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(file, line);) {
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+class TestForm : public ::testing::Test {
+ protected:
+  TempProgramFolder folder;
+  RecordingPrinter recorder;
+  RunState run;
+};
+
+TEST_F(TestForm, SampleBagIsOneSingleBagShowingTheSampleValues) {
+  printSampleBag(recorder.surface(), run);
+  EXPECT_EQ(notLoggedOnce(recorder.lines(),
+                          {
+                              textAt(0.0, 0.0, kFont, "24", "      "),
+                              textAt(3.2, 10.7, kFont, "12", "藥師名"),
+                              textAt(3.2, 11.9, kFont, "10", "醫師名"),
+                              textAt(10.8, 10.7, kFont, "14", "2007/05/06"),
+                              textAt(0.5, 16.0, kFont, "10", "名稱"),
+                              textAt(0.5, 17.5, kFont, "10", "廠牌：廠牌"),
+                              textAt(4.0, 20.5, kFont, "10", "外觀 ／ 形狀"),
+                              textAt(10.5, 24.3, kFont, "10", "警語"),
+                          }),
+            kNoneMissing);
+  // The fixed single-bag form: 28 rows and its own document end, then startPrint's.
+  EXPECT_EQ(recorder.linesOf("text").size(), 28U);
+  EXPECT_EQ(recorder.linesOf("enddoc").size(), 2U);
+}
+
+TEST_F(TestForm, MarkersChangeTheSampleAsTheyChangeEveryBag) {
+  folder.touch("220306.config");
+  folder.touch("180208.config");
+  printSampleBag(recorder.surface(), run);
+  EXPECT_EQ(notLoggedOnce(recorder.lines(),
+                          {
+                              textAt(3.5, 13.7, kFont, "20", "姓名:病患姓名 ／ 病患電話"),
+                              textAt(10.8, 10.7, kFont, "14", "調劑日:2007/05/06"),
+                              textAt(4.0, 20.5, kFont, "10", "外觀 ／ "),
+                          }),
+            kNoneMissing);
+}
+
+// The window itself, on Qt's offscreen platform and the built-in PDF printer: each click
+// prints one more bag, as a document of its own.
+TEST_F(TestForm, EachClickOfCommand1PrintsOneBag) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  const std::string log = folder.file("print.log");
+  setenv("PILLORA_PRINT_LOG", log.c_str(), 1);
+  setenv("PILLORA_OUTPUT_DIR", folder.file("out").c_str(), 1);
+  int argc = 1;
+  std::string name = "pillora-testform-tests";
+  std::array<char*, 2> argv{name.data(), nullptr};
+  QApplication app(argc, argv.data());
+  SystemPrinters printers;
+  const std::vector<PrinterEntry> entries = printers.list();
+  const auto pdf = std::find_if(entries.begin(), entries.end(), [](const PrinterEntry& entry) {
+    return entry.deviceName == kPdfPrinterName;
+  });
+  ASSERT_NE(pdf, entries.end());
+  printers.choose(static_cast<size_t>(pdf - entries.begin()));
+  const std::unique_ptr<Form1> form = makeTestWindow(printers, run);
+  form->show();
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("Form1"));
+  EXPECT_EQ(form->Command1()->text(), QStringLiteral("Command1"));
+  const auto footers = [&log] {
+    const std::vector<std::string> texts = drawnTexts(readLogLines(log));
+    return std::count(texts.begin(), texts.end(), "專業醫療軟體製造商：澄朗科技有限公司");
+  };
+  form->Command1()->click();
+  EXPECT_EQ(footers(), 1);
+  form->Command1()->click();
+  EXPECT_EQ(footers(), 2);
+  EXPECT_TRUE(std::filesystem::is_regular_file(folder.file("out/Form1.pdf")));
+  EXPECT_TRUE(std::filesystem::is_regular_file(folder.file("out/Form1-2.pdf")));
+  unsetenv("PILLORA_PRINT_LOG");
+  unsetenv("PILLORA_OUTPUT_DIR");
+}
+
+}  // namespace
+}  // namespace pillora::testing
