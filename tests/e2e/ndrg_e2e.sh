@@ -122,15 +122,16 @@ expect_no_pdf '67/男'
 expect_pdf '2024/04/30'
 [ "$(log_count '^newpage$')" -eq 3 ] || fail "expected 3 pages"
 
-# --- layout.config offsets and DrugBag.config font: the page moves, the font changes
+# --- layout.config offsets and DrugBag.config font: the page moves, the font name changes
+# (a name without an installed font of its own: it prints in the fallback Kai)
 case_name=offsets
 big5 "$PILLORA_HOME/layout.config" '1,0'
-big5 "$PILLORA_HOME/DrugBag.config" '<字型名稱>微軟正黑體</字型名稱>'
+big5 "$PILLORA_HOME/DrugBag.config" '<字型名稱>細明體</字型名稱>'
 run_job "$work/jobs/a.ndrg"
 x_moved=$(text_x '王小明')
 awk -v a="$x_default" -v b="$x_moved" 'BEGIN { exit !(b - a > 566 && b - a < 568) }' ||
   fail "offset 1 cm expected: $x_default -> $x_moved"
-grep -q -P '^text\t[^\t]*\t[^\t]*\t微軟正黑體\t' "$PILLORA_PRINT_LOG" || fail "configured font not used"
+grep -q -P '^text\t[^\t]*\t[^\t]*\t細明體\t' "$PILLORA_PRINT_LOG" || fail "configured font not used"
 expect_pdf '王小明'
 
 # --- paged list: two drugs per page from DrugBag.config, header block and usage lines
