@@ -26,7 +26,7 @@ constexpr std::array kDrgLines{
 void setDerivedValues(CDrugBagItem& record) {
   record.保存方式(Text(kStorageText));
   record.藥品廠牌(removeAll(record.藥品廠牌(), u"?"));
-  attempt([&] { record.使用期限(useByDate(record.調劑日期())); });
+  if (const auto useBy = useByDate(record.調劑日期())) record.使用期限(*useBy);
   record.藥品用法(getRouteText(record.藥品用法()));
   record.藥品用量(u"(每次用量：" + record.藥品用量() + u")");
   record.藥品頻率(getFrequencyText(record.藥品頻率()));

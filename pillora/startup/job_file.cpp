@@ -25,8 +25,13 @@ void readFields(CDrugBagItem& record, std::span<const Field> fields,
   }
 }
 
-Text useByDate(const Text& dispensingDate) {
-  return formatSlashDate(addMonths(toDate(dispensingDate), 3));
+std::optional<Text> useByDate(const Text& dispensingDate) {
+  constexpr int kUseByMonths = 3;
+  const std::optional<Date> dispensed = parseDate(dispensingDate);
+  if (!dispensed) return std::nullopt;
+  const Date useBy = addMonths(*dispensed, kUseByMonths);
+  if (useBy.year > 9999) return std::nullopt;
+  return formatSlashDate(useBy);
 }
 
 }  // namespace pillora

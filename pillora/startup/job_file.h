@@ -1,6 +1,7 @@
 #pragma once
 // What the job readers share: reading a job file of a fixed number of lines into record
 // properties, the storage text and the use-by date every drug bag carries.
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -21,8 +22,8 @@ std::vector<Text> readJobLines(const Text& path, size_t needed, const char* form
 void readFields(CDrugBagItem& record, std::span<const Field> fields,
                 std::vector<Text>::const_iterator& next);
 
-// Three calendar months after the dispensing date, "YYYY/MM/DD"; ConversionError when the
-// text is not a date.
-Text useByDate(const Text& dispensingDate);
+// Three calendar months after the dispensing date, "YYYY/MM/DD"; nothing for a text that
+// is not a date or a result past the last year the system can write.
+std::optional<Text> useByDate(const Text& dispensingDate);
 
 }  // namespace pillora

@@ -8,6 +8,7 @@
 #include "common/text/textfile.h"
 #include "pillora/engine/cpillora.h"
 #include "pillora/startup/code_tables.h"
+#include "pillora/startup/job_file.h"
 #include "pillora/startup/profile_lookup.h"
 #include "platform/files/files.h"
 
@@ -16,9 +17,7 @@ namespace pillora {
 namespace {
 
 constexpr TextView kEndLine = u"//End DrugBagInfo";
-constexpr TextView kStorage = u"乾襙陰涼處\u3000 □  冰箱冷藏";
 constexpr TextView kBlankForm = u"空白單";
-constexpr int kUseByMonths = 3;
 
 // Header lines 1 to 13; line 11 (sex／age) has no field of its own.
 constexpr std::array<std::optional<Field>, 13> kHeaderFields{
@@ -61,23 +60,9 @@ DrugBagItemRef readHeader(LineReader& job) {
   return head;
 }
 
-// The dispensing date plus three calendar months, "YYYY/MM/DD"; nothing for a text that is
-// not a date or a result past the last year the system can write.
-std::optional<Text> useByDate(const Text& dispensingDate) {
-  const std::optional<Date> dispensed = parseDate(dispensingDate);
-  if (!dispensed) {
-    return std::nullopt;
-  }
-  const Date useBy = addMonths(*dispensed, kUseByMonths);
-  if (useBy.year > 9999) {
-    return std::nullopt;
-  }
-  return formatSlashDate(useBy);
-}
-
 // The values the job file does not carry as they are printed, in this order.
 void deriveValues(CDrugBagItem& item, const CDrugBagItem& head) {
-  item.保存方式(Text(kStorage));
+  item.保存方式(Text(kStorageText));
   item.藥品廠牌(removeAll(item.藥品廠牌(), u"?"));
   if (const auto useBy = useByDate(head.調劑日期())) {
     item.使用期限(*useBy);
