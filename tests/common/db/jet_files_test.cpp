@@ -6,7 +6,7 @@
 #include "common/db/recordset.h"
 #include "common/text/errors.h"
 #include "common/text/textfile.h"
-#include "tests/common/db/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace pillora {
 namespace {

@@ -5,7 +5,7 @@
 #include "common/db/recordset.h"
 #include "common/db/sqlite_backend.h"
 #include "common/text/errors.h"
-#include "tests/common/db/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace pillora {
 namespace {

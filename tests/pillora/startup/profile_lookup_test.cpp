@@ -7,7 +7,7 @@
 
 #include "pillora/profiletool/profile_csv.h"
 #include "pillora/profiletool/profile_database.h"
-#include "tests/common/db/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace pillora {
 namespace {

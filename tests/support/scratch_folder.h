@@ -10,7 +10,7 @@ namespace pillora::testing {
 class ScratchFolder {
  public:
   ScratchFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "pillora-db-XXXXXX").string();
+    std::string pattern = (std::filesystem::temp_directory_path() / "pillora-test-XXXXXX").string();
     m_path = mkdtemp(pattern.data());
   }
   ScratchFolder(const ScratchFolder&) = delete;
