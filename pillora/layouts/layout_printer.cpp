@@ -1,6 +1,7 @@
 #include "pillora/layouts/layout_printer.h"
 
 #include <array>
+#include <string_view>
 #include <vector>
 
 #include "common/text/attempt.h"
@@ -12,8 +13,8 @@ namespace pillora {
 
 namespace {
 
-constexpr char kLayoutFile[] = "layout.config";
-constexpr char16_t kDefaultOffsets[] = u"-1.8,0";
+constexpr std::string_view kLayoutFile = "layout.config";
+constexpr TextView kDefaultOffsets = u"-1.8,0";
 // Base columns of the time-of-day marks: morning, noon, evening, bedtime, before meals,
 // after meals.
 constexpr std::array<double, 6> kMarkColumns{6.4, 8.8, 11.5, 14.3, 17.0, 19.6};
@@ -28,10 +29,10 @@ void LayoutPrinter::loadLayoutConfig() {
   if (!attempt([&] { lines = readTextLines(pilloraFile(kLayoutFile)); })) return;
   Text offsets = lines.empty() ? Text() : lines[0];
   const Text paged = lines.size() > 1 ? lines[1] : Text();
-  if (trimBlanks(offsets).empty()) offsets = kDefaultOffsets;
+  if (trimBlanks(offsets).empty()) offsets = Text(kDefaultOffsets);
   const std::vector<Text> parts = split(offsets, u",");
-  double* const members[] = {&m_offsetX, &m_offsetY, &m_layoutExtra};
-  for (size_t i = 0; i < 3 && i < parts.size(); ++i) {
+  const std::array<double*, 3> members{&m_offsetX, &m_offsetY, &m_layoutExtra};
+  for (size_t i = 0; i < members.size() && i < parts.size(); ++i) {
     attempt([&] { *members[i] = toDouble(parts[i]); });
   }
   m_pagedLayout = upper(paged) == u"TRUE";

@@ -21,7 +21,7 @@ class LayoutPrinter {
 
   // Reads "layout.config" once per engine: offsets and the paged-list switch.
   void loadLayoutConfig();
-  float getBaseFontSize() const { return 14.0F; }
+  static float getBaseFontSize() { return 14.0F; }
   double offsetX() const { return m_offsetX; }
   double offsetY() const { return m_offsetY; }
   double layoutExtra() const { return m_layoutExtra; }

@@ -8,10 +8,10 @@
 
 namespace pillora {
 
-inline constexpr char16_t kPrintEverything[] = u"全部列印";
+inline constexpr TextView kPrintEverything = u"全部列印";
 
 struct RunState {
-  Text printOption = kPrintEverything;
+  Text printOption = Text(kPrintEverything);
   std::int16_t sheetNumber = 0;
 };
 

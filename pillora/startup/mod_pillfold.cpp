@@ -12,7 +12,7 @@ namespace pillora {
 
 namespace {
 
-constexpr char kUsage[] =
+constexpr std::string_view kUsage =
     "usage: pillora JOBFILE[<TAB>PRINT-OPTION[<TAB>PRINTER]]  (or: pillora JOBFILE OPTION "
     "PRINTER; /V shows the version)";
 

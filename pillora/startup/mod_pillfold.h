@@ -24,7 +24,7 @@ struct JobReaders {
 enum ExitStatus : int { kExitOk = 0, kExitFailed = 1, kExitUsage = 2 };
 
 // Title of the version box.
-inline constexpr char16_t kProgramTitle[] = u"澄朗科技藥袋列印程式";
+inline constexpr TextView kProgramTitle = u"澄朗科技藥袋列印程式";
 
 struct StartupIo {
   std::ostream& out;  // message boxes ("title: text")
