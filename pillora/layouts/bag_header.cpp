@@ -73,7 +73,9 @@ void printBagHeader(LayoutPrinter& printer, std::int16_t& days, CDrugBagItem& he
   chronicFill(printer, days, head);
   drawRows(printer, kPatientRows, head);
   if (isFlag151014()) {
-    page::printTimeMarks(printer, head.藥品頻率(), head.藥品用法(), kHeaderTimeWords);
+    for (const int k : page::timeMarks(head.藥品頻率(), head.藥品用法(), kHeaderTimeWords)) {
+      printer.printTimeMark(k, true);
+    }
   }
 }
 

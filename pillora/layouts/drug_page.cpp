@@ -143,8 +143,10 @@ class DrugPages {
     }
     text(m_base, 1.6F, 10.1F, item.中文藥名());
     text(10.0F, 1.0F, 17.0F, item.藥品劑量());
-    attempt(
-        [&] { page::printTimeMarks(m_printer, item.藥品頻率(), item.藥品用法(), kPageTimeWords); });
+    // Each mark is a statement of its own: a printer failure loses that mark only.
+    for (const int k : page::timeMarks(item.藥品頻率(), item.藥品用法(), kPageTimeWords)) {
+      attempt([&] { m_printer.printTimeMark(k, true); });
+    }
     text(13.7F, 15.1F, 20.0F, item.藥品倉儲位置());
     usage(item);
     text(m_base, 1.6F, 10.8F, left(item.藥品廠牌(), kBrandMax));

@@ -63,18 +63,17 @@ std::optional<Text> nextFillDate(const Text& dispensingDate, double days) {
   return formatDashDate(next);
 }
 
-void printTimeMarks(LayoutPrinter& printer, const Text& frequency, const Text& route,
-                    const TimeWords& words) {
+std::vector<int> timeMarks(const Text& frequency, const Text& route, const TimeWords& words) {
+  std::vector<int> marks;
   for (size_t k = 0; k < words.frequency.size(); ++k) {
-    if (contains(frequency, words.frequency[k])) {
-      printer.printTimeMark(static_cast<int>(k), true);
-    }
+    if (contains(frequency, words.frequency[k])) marks.push_back(static_cast<int>(k));
   }
   for (size_t k = 0; k < words.route.size(); ++k) {
     if (contains(route, words.route[k])) {
-      printer.printTimeMark(static_cast<int>(words.frequency.size() + k), true);
+      marks.push_back(static_cast<int>(words.frequency.size() + k));
     }
   }
+  return marks;
 }
 
 }  // namespace pillora::page

@@ -77,7 +77,7 @@ struct TimeWords {
   std::array<TextView, 4> frequency;
   std::array<TextView, 2> route;
 };
-void printTimeMarks(LayoutPrinter& printer, const Text& frequency, const Text& route,
-                    const TimeWords& words);
+// The marks to draw, in drawing order: the index of every word found (exact substring).
+std::vector<int> timeMarks(const Text& frequency, const Text& route, const TimeWords& words);
 
 }  // namespace pillora::page

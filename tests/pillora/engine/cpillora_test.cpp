@@ -7,6 +7,7 @@
 #include "common/text/errors.h"
 #include "tests/support/log_lines.h"
 #include "tests/support/recording_printer.h"
+#include "tests/support/refusing_surface.h"
 #include "tests/support/temp_folder.h"
 
 namespace pillora {
@@ -99,30 +100,9 @@ TEST_F(CPilloraTest, CountAbove32767Overflows) {
   EXPECT_THROW(engine.Count(), OverflowError);
 }
 
-// Hands every call to the recorder but refuses to print a text that starts with "壞".
-class RefusingSurface : public PrinterSurface {
- public:
-  explicit RefusingSurface(PrinterSurface& next) : m_next(next) {}
-  void setFontName(const Text& name) override { m_next.setFontName(name); }
-  void setFontSize(float points) override { m_next.setFontSize(points); }
-  void setFontBold(bool bold) override { m_next.setFontBold(bold); }
-  void setCurrentX(float twips) override { m_next.setCurrentX(twips); }
-  void setCurrentY(float twips) override { m_next.setCurrentY(twips); }
-  const Pen& pen() const override { return m_next.pen(); }
-  void print(const Text& text) override {
-    if (startsWith(text, u"壞")) throw PrinterError("paper jam");
-    m_next.print(text);
-  }
-  void line(float x1, float y1, float x2, float y2) override { m_next.line(x1, y1, x2, y2); }
-  void newPage() override { m_next.newPage(); }
-  void endDoc() override { m_next.endDoc(); }
-
- private:
-  PrinterSurface& m_next;
-};
-
 TEST_F(CPilloraTest, APrinterFailureStopsTheLoopAndKeepsTheBagsAlreadyEnded) {
-  RefusingSurface refusing(recorder.surface());
+  testing::RefusingSurface refusing(recorder.surface(),
+                                    [](const Text& text) { return startsWith(text, u"壞"); });
   CPillora failing(refusing, run);
   failing.addDrugBagItem(bag(u"一"));
   failing.addDrugBagItem(bag(u"壞"));

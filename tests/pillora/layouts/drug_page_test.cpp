@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/pillora/layouts/sample_records.h"
+#include "tests/support/refusing_surface.h"
 
 namespace pillora::testing {
 namespace {
@@ -236,6 +237,23 @@ TEST_F(DrugPageTest, TimeMarksFollowFrequencyAndRouteWords) {
     recorder.clear();
     EXPECT_EQ(markColumns(printOne(item)), c.marks) << u8(c.frequency);
   }
+}
+
+TEST_F(DrugPageTest, AMarkThePrinterRefusesLosesThatMarkOnly) {
+  bool refusedOnce = false;
+  RefusingSurface refusing(recorder.surface(), [&refusedOnce](const Text& text) {
+    if (text != u"V" || refusedOnce) return false;
+    refusedOnce = true;
+    return true;
+  });
+  LayoutPrinter failing(refusing, run);
+  const DrugBagItemRef item = sampleDrug();
+  item->藥品頻率(u"早上晚上");
+  item->藥品用法(u"飯後");
+  printDrugPage(failing, {item}, head);
+  const auto printed = pages();
+  ASSERT_EQ(printed.size(), 1U);
+  EXPECT_EQ(markColumns(printed.front()), (std::vector<int>{2, 5}));
 }
 
 TEST_F(DrugPageTest, LongTextsWrapAtTheirBoundaries) {
