@@ -1,6 +1,7 @@
 #include "common/text/text.h"
 
 #include <algorithm>
+#include <array>
 
 namespace pillora {
 
@@ -31,8 +32,9 @@ char32_t decodeUtf8(std::string_view s, size_t& i) {
     if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) return kReplacement;
     cp = (cp << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
   }
-  static constexpr char32_t kMinimum[] = {0, 0x80, 0x800, 0x10000};
-  if (cp < kMinimum[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return kReplacement;
+  static constexpr std::array<char32_t, 4> kMinimum{0, 0x80, 0x800, 0x10000};
+  if (cp < kMinimum[static_cast<size_t>(extra)] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+    return kReplacement;
   return cp;
 }
 

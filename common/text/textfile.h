@@ -8,13 +8,10 @@
 #include <string_view>
 #include <vector>
 
+#include "common/text/codepage.h"
 #include "common/text/text.h"
 
 namespace pillora {
-
-Text decodeCp950(std::string_view bytes);
-// Characters that code page 950 cannot hold become "?".
-std::string encodeCp950(TextView text);
 
 // Bytes of a file as text: UTF-8 after a byte-order mark, code page 950 otherwise.
 Text decodeTextFile(std::string_view bytes);

@@ -1,5 +1,7 @@
 #include "pillora/config/config.h"
 
+#include <string_view>
+
 #include "common/tagreader/tag_reader.h"
 #include "common/text/attempt.h"
 #include "common/text/convert.h"
@@ -9,7 +11,7 @@ namespace pillora {
 
 namespace {
 
-constexpr char kSettingsFile[] = "DrugBag.config";
+constexpr std::string_view kSettingsFile = "DrugBag.config";
 
 }  // namespace
 

@@ -218,7 +218,7 @@ class DrugPages {
 
 void printDrugPage(LayoutPrinter& printer, const DrugBagItems& p_items,
                    const DrugBagItemRef& p_head) {
-  const float base = printer.getBaseFontSize();
+  const float base = LayoutPrinter::getBaseFontSize();
   attempt([&] { printer.surface().setFontName(u"標楷體"); });
   printer.loadLayoutConfig();
   if (printer.pagedLayout()) {
