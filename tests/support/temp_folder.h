@@ -1,21 +1,20 @@
 #pragma once
 // A throw-away program folder for tests: a scratch folder named by PILLORA_HOME while the
 // object lives.
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
 #include "common/text/textfile.h"
+#include "tests/support/scoped_environment.h"
 #include "tests/support/scratch_folder.h"
 
 namespace pillora::testing {
 
 class TempProgramFolder : public ScratchFolder {
  public:
-  TempProgramFolder() { setenv("PILLORA_HOME", folder().c_str(), 1); }
-  ~TempProgramFolder() { unsetenv("PILLORA_HOME"); }
+  TempProgramFolder() = default;
   TempProgramFolder(const TempProgramFolder&) = delete;
   TempProgramFolder& operator=(const TempProgramFolder&) = delete;
 
@@ -28,6 +27,9 @@ class TempProgramFolder : public ScratchFolder {
   void writeBig5(const std::string& name, const std::vector<Text>& lines) const {
     writeCp950Lines(file(name), lines);
   }
+
+ private:
+  ScopedEnvironment m_home{"PILLORA_HOME", folder().string()};
 };
 
 }  // namespace pillora::testing

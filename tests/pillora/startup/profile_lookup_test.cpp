@@ -7,7 +7,7 @@
 
 #include "pillora/profiletool/profile_csv.h"
 #include "pillora/profiletool/profile_database.h"
-#include "tests/support/scratch_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace pillora {
 namespace {
@@ -31,13 +31,9 @@ constexpr char kProfiles[] =
 
 class ProfileLookupTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    setenv("PILLORA_HOME", m_home.folder().c_str(), 1);
-    buildProfileDatabase(readProfileCsv(kProfiles), database());
-  }
-  void TearDown() override { unsetenv("PILLORA_HOME"); }
+  void SetUp() override { buildProfileDatabase(readProfileCsv(kProfiles), database()); }
 
-  std::string database() const { return m_home.path("dbDrugProfile.mdb"); }
+  std::string database() const { return m_home.file("dbDrugProfile.mdb"); }
 
   static CDrugBagItem drug(const Text& code, const Text& brand = Text()) {
     CDrugBagItem item;
@@ -53,7 +49,7 @@ class ProfileLookupTest : public ::testing::Test {
     return item;
   }
 
-  testing::ScratchFolder m_home;
+  testing::TempProgramFolder m_home;
   RunState m_state;
   ProfileLookup m_lookup{m_state};
 };
@@ -187,13 +183,13 @@ TEST_F(ProfileLookupTest, DrgLookupMatchesExactlyAndRewritesG0) {
 }
 
 TEST_F(ProfileLookupTest, AMissingDatabaseLeavesTheRecordAndIsTriedAgain) {
-  std::filesystem::rename(database(), m_home.path("elsewhere"));
+  std::filesystem::rename(database(), m_home.file("elsewhere"));
   const CDrugBagItem missing = lookedUp(u"AC12345100", u"Phenytoin");
   EXPECT_EQ(missing.藥品名稱(), u"job name");
   EXPECT_EQ(missing.警語(), kWarningB);  // the brand's warning still applies
   EXPECT_EQ(lookedUp(u"AC12345100", u"Panadol").警語(), u"");
 
-  std::filesystem::rename(m_home.path("elsewhere"), database());
+  std::filesystem::rename(m_home.file("elsewhere"), database());
   EXPECT_EQ(lookedUp(u"AC12345100").藥品名稱(), u"ALLOPURINOL 100MG");
   // Open now and kept: removing the file does not end the job's connection.
   std::filesystem::remove(database());

@@ -12,6 +12,7 @@
 #include "platform/print/system_printers.h"
 #include "tests/support/log_lines.h"
 #include "tests/support/recording_printer.h"
+#include "tests/support/scoped_environment.h"
 #include "tests/support/temp_folder.h"
 
 namespace pillora::testing {
@@ -70,10 +71,10 @@ TEST_F(TestForm, MarkersChangeTheSampleAsTheyChangeEveryBag) {
 // The window itself, on Qt's offscreen platform and the built-in PDF printer: each click
 // prints one more bag, as a document of its own.
 TEST_F(TestForm, EachClickOfCommand1PrintsOneBag) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);  // a display the caller chose stays
   const std::string log = folder.file("print.log");
-  setenv("PILLORA_PRINT_LOG", log.c_str(), 1);
-  setenv("PILLORA_OUTPUT_DIR", folder.file("out").c_str(), 1);
+  const ScopedEnvironment printLog("PILLORA_PRINT_LOG", log);
+  const ScopedEnvironment output("PILLORA_OUTPUT_DIR", folder.file("out"));
   int argc = 1;
   std::string name = "pillora-testform-tests";
   std::array<char*, 2> argv{name.data(), nullptr};
@@ -99,8 +100,6 @@ TEST_F(TestForm, EachClickOfCommand1PrintsOneBag) {
   EXPECT_EQ(footers(), 2);
   EXPECT_TRUE(std::filesystem::is_regular_file(folder.file("out/Form1.pdf")));
   EXPECT_TRUE(std::filesystem::is_regular_file(folder.file("out/Form1-2.pdf")));
-  unsetenv("PILLORA_PRINT_LOG");
-  unsetenv("PILLORA_OUTPUT_DIR");
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #pragma once
-// Helpers of the printing tests: environment variables set for one test, and PDFs read
-// back with the poppler tools.
+// Helpers of the printing tests: PDFs read back with the poppler tools.
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -12,28 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/scoped_environment.h"
+
 namespace pillora::testing {
-
-// Sets (or, with no value, removes) an environment variable while the object lives.
-class ScopedEnvironment {
- public:
-  ScopedEnvironment(std::string name, const std::optional<std::string>& value)
-      : m_name(std::move(name)) {
-    if (const char* old = std::getenv(m_name.c_str())) {
-      m_old = old;
-    }
-    value ? setenv(m_name.c_str(), value->c_str(), 1) : unsetenv(m_name.c_str());
-  }
-  ~ScopedEnvironment() {
-    m_old ? setenv(m_name.c_str(), m_old->c_str(), 1) : unsetenv(m_name.c_str());
-  }
-  ScopedEnvironment(const ScopedEnvironment&) = delete;
-  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
- private:
-  std::string m_name;
-  std::optional<std::string> m_old;
-};
 
 // The whole content of a file; empty when there is none.
 inline std::string fileContent(const std::string& path) {
