@@ -8,10 +8,6 @@ namespace pillora {
 
 namespace {
 
-bool isBlank(char16_t c) {
-  return c == u' ' || c == u'\t';
-}
-
 // Reads one pair at a time from the text; every method leaves the position after what it
 // consumed.
 class PairScanner {
@@ -20,7 +16,7 @@ class PairScanner {
 
   // Skips blanks and empty pairs; false at the end of the text.
   bool atNextPair() {
-    while (m_pos < m_text.size() && (isBlank(m_text[m_pos]) || m_text[m_pos] == u';')) ++m_pos;
+    while (m_pos < m_text.size() && (isSpaceOrTab(m_text[m_pos]) || m_text[m_pos] == u';')) ++m_pos;
     return m_pos < m_text.size();
   }
 
@@ -32,7 +28,7 @@ class PairScanner {
       ++m_pos;
     }
     if (m_pos == m_text.size()) fail(u"no \"=\" after \"" + Text(m_text.substr(start)) + u"\"");
-    Text name = trimmed(m_text.substr(start, m_pos - start));
+    Text name = Text(trimmed(m_text.substr(start, m_pos - start), kSpaceAndTab));
     if (name.empty()) fail(u"a value without a key");
     ++m_pos;  // the "="
     return name;
@@ -45,7 +41,7 @@ class PairScanner {
     }
     const size_t start = m_pos;
     while (m_pos < m_text.size() && m_text[m_pos] != u';') ++m_pos;
-    return trimmed(m_text.substr(start, m_pos - start));
+    return Text(trimmed(m_text.substr(start, m_pos - start), kSpaceAndTab));
   }
 
  private:
@@ -70,13 +66,7 @@ class PairScanner {
   }
 
   void skipBlanks() {
-    while (m_pos < m_text.size() && isBlank(m_text[m_pos])) ++m_pos;
-  }
-
-  static Text trimmed(TextView t) {
-    while (!t.empty() && isBlank(t.front())) t.remove_prefix(1);
-    while (!t.empty() && isBlank(t.back())) t.remove_suffix(1);
-    return Text(t);
+    while (m_pos < m_text.size() && isSpaceOrTab(m_text[m_pos])) ++m_pos;
   }
 
   [[noreturn]] static void fail(const Text& what) {

@@ -12,17 +12,8 @@ namespace pillora {
 
 namespace {
 
-bool isBlank(char16_t c) {
-  return c == u' ' || c == u'\t';
-}
 bool isDigit(char16_t c) {
   return c >= u'0' && c <= u'9';
-}
-
-TextView stripBlanks(TextView t) {
-  while (!t.empty() && isBlank(t.front())) t.remove_prefix(1);
-  while (!t.empty() && isBlank(t.back())) t.remove_suffix(1);
-  return t;
 }
 
 size_t skipDigits(TextView t, size_t i) {
@@ -32,7 +23,7 @@ size_t skipDigits(TextView t, size_t i) {
 
 // The number text without blanks when it has one of the accepted forms.
 std::optional<std::string> numberText(TextView t) {
-  t = stripBlanks(t);
+  t = trimmed(t, kSpaceAndTab);
   size_t i = (!t.empty() && (t[0] == u'+' || t[0] == u'-')) ? 1 : 0;
   const size_t intEnd = skipDigits(t, i);
   size_t digits = intEnd - i;
@@ -153,7 +144,7 @@ Text formatSingle(float value) {
 }
 
 std::optional<Date> parseDate(TextView t) {
-  t = stripBlanks(t);
+  t = trimmed(t, kSpaceAndTab);
   size_t i = 0;
   const int year = readField(t, i, 4, 4);
   if (year < 1000 || i >= t.size() || (t[i] != u'/' && t[i] != u'-')) return std::nullopt;

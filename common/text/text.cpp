@@ -154,10 +154,10 @@ std::vector<Text> split(TextView t, TextView separator) {
   return parts;
 }
 
-Text trimBlanks(TextView t) {
-  const size_t first = t.find_first_not_of(u' ');
+TextView trimmed(TextView t, TextView blanks) {
+  const size_t first = t.find_first_not_of(blanks);
   if (first == TextView::npos) return {};
-  return Text(t.substr(first, t.find_last_not_of(u' ') - first + 1));
+  return t.substr(first, t.find_last_not_of(blanks) - first + 1);
 }
 
 Text upper(TextView t) {

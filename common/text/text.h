@@ -34,8 +34,17 @@ Text replaceAll(TextView t, TextView what, TextView with);
 Text removeAll(TextView t, TextView what);
 // Split at every separator; an empty text gives one empty piece.
 std::vector<Text> split(TextView t, TextView separator);
+// The blanks of number texts and connection strings: U+0020 and TAB.
+inline constexpr TextView kSpaceAndTab = u" \t";
+inline bool isSpaceOrTab(char16_t c) {
+  return kSpaceAndTab.find(c) != TextView::npos;
+}
+// Leading and trailing characters of `blanks` removed.
+TextView trimmed(TextView t, TextView blanks);
 // Leading and trailing blanks (U+0020 only) removed.
-Text trimBlanks(TextView t);
+inline Text trimBlanks(TextView t) {
+  return Text(trimmed(t, u" "));
+}
 // Letters upper-cased (ASCII and full-width Latin letters).
 Text upper(TextView t);
 // Equal once both are folded as upper() folds them; everything else exact.

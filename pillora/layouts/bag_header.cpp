@@ -14,7 +14,6 @@ namespace pillora {
 
 namespace {
 
-using page::fieldText;
 using page::TextRow;
 
 constexpr auto kPharmacyRows = page::pharmacyRows(14.0F);
@@ -23,18 +22,18 @@ constexpr auto kDoctorUpRows = page::nameRows(14.0F, false);
 constexpr auto kPharmacistUpRows = page::nameRows(14.0F, true);
 
 constexpr std::array<TextRow, 2> kDateRows{{
-    {14.0F, 2.0F, 8.1F, fieldText<Field::調劑日期>},
-    {14.0F, 10.0F, 8.1F, fieldText<Field::藥袋數>},
+    {14.0F, 2.0F, 8.1F, field<Field::調劑日期>},
+    {14.0F, 10.0F, 8.1F, field<Field::藥袋數>},
 }};
 
 constexpr std::array<TextRow, 7> kPatientRows{{
-    {16.0F, 3.8F, 5.6F, fieldText<Field::慢箋可調次數>},
-    {16.0F, 6.8F, 5.6F, fieldText<Field::慢箋本次次數>},
-    {18.0F, 2.0F, 6.8F, fieldText<Field::病患姓名>},
-    {15.0F, 10.5F, 6.8F, fieldText<Field::就醫科別>},
-    {15.0F, 2.8F, 7.5F, fieldText<Field::病患電話>},
-    {16.0F, 7.2F, 6.8F, fieldText<Field::病患年齡>},
-    {13.7F, 15.1F, 20.0F, fieldText<Field::藥品倉儲位置>},
+    {16.0F, 3.8F, 5.6F, field<Field::慢箋可調次數>},
+    {16.0F, 6.8F, 5.6F, field<Field::慢箋本次次數>},
+    {18.0F, 2.0F, 6.8F, field<Field::病患姓名>},
+    {15.0F, 10.5F, 6.8F, field<Field::就醫科別>},
+    {15.0F, 2.8F, 7.5F, field<Field::病患電話>},
+    {16.0F, 7.2F, 6.8F, field<Field::病患年齡>},
+    {13.7F, 15.1F, 20.0F, field<Field::藥品倉儲位置>},
 }};
 
 constexpr page::TimeWords kHeaderTimeWords{{u"早", u"午", u"晚", u"睡前"}, {u"飯前", u"飯後"}};

@@ -2,6 +2,7 @@
 // Pieces the drug-bag layouts share: where a row goes, the texts both bag forms print in
 // their header block, and the maker's footer line.
 #include "pillora/layouts/layout_printer.h"
+#include "pillora/layouts/row_text.h"
 #include "pillora/records/drug_bag_item.h"
 
 namespace pillora {
@@ -14,15 +15,6 @@ struct Spot {
   float y = 0.0F;
   float secondY = 0.0F;
 };
-
-// How a row's text is taken from the record.
-using RowText = Text (*)(const CDrugBagItem&);
-
-// The property itself, as the record returns it.
-template <Field F>
-Text field(const CDrugBagItem& item) {
-  return item.get(F);
-}
 
 // Two values joined by a blank, the full-width solidus and a blank.
 inline Text slashJoined(const Text& a, const Text& b) {

@@ -17,7 +17,6 @@ namespace pillora {
 
 namespace {
 
-using page::fieldText;
 using page::TextRow;
 using page::WrapRule;
 
@@ -36,19 +35,19 @@ constexpr auto kPharmacyRows = page::pharmacyRows(16.0F);
 constexpr auto kPharmacistUpRows = page::nameRows(12.0F, true);
 constexpr auto kDoctorUpRows = page::nameRows(12.0F, false);
 constexpr std::array<TextRow, 2> kPrePrintedNameRows{{
-    {18.0F, 5.4F, 2.0F, fieldText<Field::藥師姓名>},
-    {15.0F, 5.4F, 3.2F, fieldText<Field::處方醫師姓名>},
+    {18.0F, 5.4F, 2.0F, field<Field::藥師姓名>},
+    {15.0F, 5.4F, 3.2F, field<Field::處方醫師姓名>},
 }};
 
 // H8 to H14.
 constexpr std::array<TextRow, 7> kPatientRows{{
-    {14.0F, 2.0F, 8.1F, fieldText<Field::調劑日期>},
-    {16.0F, 3.8F, 5.6F, fieldText<Field::慢箋可調次數>},
-    {16.0F, 6.8F, 5.6F, fieldText<Field::慢箋本次次數>},
-    {19.0F, 2.0F, 6.8F, fieldText<Field::病患姓名>},
-    {15.0F, 10.5F, 6.8F, fieldText<Field::就醫科別>},
-    {15.0F, 2.8F, 7.5F, fieldText<Field::病患電話>},
-    {16.0F, 7.2F, 6.8F, fieldText<Field::病患年齡>},
+    {14.0F, 2.0F, 8.1F, field<Field::調劑日期>},
+    {16.0F, 3.8F, 5.6F, field<Field::慢箋可調次數>},
+    {16.0F, 6.8F, 5.6F, field<Field::慢箋本次次數>},
+    {19.0F, 2.0F, 6.8F, field<Field::病患姓名>},
+    {15.0F, 10.5F, 6.8F, field<Field::就醫科別>},
+    {15.0F, 2.8F, 7.5F, field<Field::病患電話>},
+    {16.0F, 7.2F, 6.8F, field<Field::病患年齡>},
 }};
 
 // The captions of blank stock, at x -0.3.

@@ -2,8 +2,8 @@
 // What every bag layout draws with: the two text-placement primitives, the time-of-day
 // mark, the page setup read from "layout.config" and the settings context of one print
 // engine. Layout positions are centimetres, turned into twips at 567 per centimetre.
+#include "common/print/printer_surface.h"
 #include "pillora/config/config.h"
-#include "pillora/records/printer_surface.h"
 #include "pillora/records/run_state.h"
 
 namespace pillora {

@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "pillora/layouts/layout_printer.h"
+#include "pillora/layouts/row_text.h"
 #include "pillora/records/drug_bag_item.h"
 
 namespace pillora::page {
 
 // One text of a record at a fixed place: size in points, layout centimetres.
-using RowText = Text (*)(const CDrugBagItem&);
 struct TextRow {
   float size;
   float x;
@@ -21,23 +21,19 @@ struct TextRow {
   RowText text;
 };
 
-template <Field F>
-Text fieldText(const CDrugBagItem& item) {
-  return item.get(F);
-}
 // 藥局名稱, three blanks, 廣告標語: the title line of the page.
 Text pharmacyTitle(const CDrugBagItem& head);
 
 // Phone, title and address of the pharmacy; the layouts differ in the address size.
 constexpr std::array<TextRow, 3> pharmacyRows(float addressSize) {
-  return {{{14.0F, 10.5F, 2.0F, fieldText<Field::藥局電話>},
+  return {{{14.0F, 10.5F, 2.0F, field<Field::藥局電話>},
            {24.0F, 0.5F, 0.5F, pharmacyTitle},
-           {addressSize, 5.4F, 4.3F, fieldText<Field::藥局地址>}}};
+           {addressSize, 5.4F, 4.3F, field<Field::藥局地址>}}};
 }
 // The two name lines, pharmacist or doctor on the upper one, both at one size.
 constexpr std::array<TextRow, 2> nameRows(float size, bool pharmacistUp) {
-  const RowText upper = pharmacistUp ? fieldText<Field::藥師姓名> : fieldText<Field::處方醫師姓名>;
-  const RowText lower = pharmacistUp ? fieldText<Field::處方醫師姓名> : fieldText<Field::藥師姓名>;
+  const RowText upper = pharmacistUp ? field<Field::藥師姓名> : field<Field::處方醫師姓名>;
+  const RowText lower = pharmacistUp ? field<Field::處方醫師姓名> : field<Field::藥師姓名>;
   return {{{size, 5.4F, 2.0F, upper}, {size, 5.4F, 3.2F, lower}}};
 }
 

@@ -7,7 +7,7 @@
 #include <ostream>
 
 #include "common/text/text.h"
-#include "pillora/records/printer_surface.h"
+#include "common/print/printer_surface.h"
 #include "pillora/records/run_state.h"
 
 namespace pillora {

@@ -4,7 +4,7 @@
 // drug is completed from the drug-profile database and its codes expanded; then the job is
 // printed one page per drug on the current printer.
 #include "common/text/text.h"
-#include "pillora/records/printer_surface.h"
+#include "common/print/printer_surface.h"
 #include "pillora/records/run_state.h"
 
 namespace pillora {

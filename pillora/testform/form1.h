@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "pillora/records/printer_surface.h"
+#include "common/print/printer_surface.h"
 #include "pillora/records/run_state.h"
 
 namespace pillora {

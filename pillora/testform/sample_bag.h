@@ -2,7 +2,7 @@
 // The test form's sample bag: a single-drug bag whose fields mostly show the name of the
 // property they come from, so that a layout can be checked on paper without a job file.
 #include "pillora/records/drug_bag_item.h"
-#include "pillora/records/printer_surface.h"
+#include "common/print/printer_surface.h"
 #include "pillora/records/run_state.h"
 
 namespace pillora {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "pillora/records/printer_surface.h"
+#include "common/print/printer_surface.h"
 
 namespace pillora {
 

@@ -13,14 +13,13 @@ namespace pillora {
 
 namespace {
 
-constexpr double kTwipsPerPoint = 20.0;
 constexpr double kLineWidthPoints = 0.5;
 // A size the font machinery can draw: from one point up to beyond any sheet.
 constexpr double kSmallestFontPoints = 1.0;
 constexpr double kLargestFontPoints = 1000.0;
 
 double points(float twips) {
-  return static_cast<double>(twips) / kTwipsPerPoint;
+  return static_cast<double>(twips) / static_cast<double>(kTwipsPerPoint);
 }
 
 FontDescription fontOf(const Pen& pen) {

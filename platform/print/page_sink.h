@@ -1,7 +1,7 @@
 #pragma once
 // Where the printer's drawing calls go once the pen has been applied: the print log, the
 // PDF/PNG renderer, a CUPS queue. Each sink sees every call in the order it was made.
-#include "pillora/records/printer_surface.h"
+#include "common/print/printer_surface.h"
 
 namespace pillora {
 

@@ -5,7 +5,6 @@ namespace pillora {
 namespace {
 
 // One printed line moves the pen down by the font size and its usual leading.
-constexpr float kTwipsPerPoint = 20.0F;
 constexpr float kLineSpacing = 1.2F;
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "common/text/errors.h"
-#include "pillora/records/printer_surface.h"
+#include "common/print/printer_surface.h"
 
 namespace pillora::testing {
 

@@ -13,6 +13,9 @@
 
 namespace pillora {
 
+// Twips per typographic point (1440 per inch, 72 points per inch).
+inline constexpr float kTwipsPerPoint = 20.0F;
+
 // The font and position in force for the next text.
 struct Pen {
   Text fontName = u"標楷體";
