@@ -1,5 +1,6 @@
 #include "common/text/convert.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -43,6 +44,35 @@ std::optional<std::string> numberText(TextView t) {
   }
   if (i != t.size()) return std::nullopt;
   return std::string(t.begin(), t.end());
+}
+
+// The number without its sign: from_chars takes no "+" and reads "-" itself.
+std::string_view withoutSign(const std::string& number) {
+  std::string_view digits(number);
+  if (digits.front() == '+' || digits.front() == '-') digits.remove_prefix(1);
+  return digits;
+}
+
+// The power of ten of an accepted number's leading digit, plus one ("120" 3, "0.05" -1):
+// above zero a number past the range of double is too large, else too small. Zero for a
+// number without a non-zero digit.
+long decimalOrder(std::string_view digits) {
+  const size_t exponentAt = digits.find_first_of("eE");
+  long exponent = 0;
+  if (exponentAt != std::string_view::npos) {
+    std::string_view power = digits.substr(exponentAt + 1);
+    if (!power.empty() && power.front() == '+') power.remove_prefix(1);
+    constexpr long kFarOut = 1000000;
+    if (std::from_chars(power.data(), power.data() + power.size(), exponent).ec != std::errc()) {
+      exponent = power.front() == '-' ? -kFarOut : kFarOut;
+    }
+    digits = digits.substr(0, exponentAt);
+  }
+  const size_t point = std::min(digits.find('.'), digits.size());
+  const size_t first = digits.find_first_of("123456789");
+  if (first == std::string_view::npos) return 0;
+  const auto shift = static_cast<long>(point) - static_cast<long>(first);
+  return exponent + (first < point ? shift : shift + 1);
 }
 
 std::int64_t roundHalfEven(double value, double low, double high, const char* type) {
@@ -106,9 +136,17 @@ bool isNumeric(TextView t) {
 double toDouble(TextView t) {
   const auto text = numberText(t);
   if (!text) throw ConversionError("type mismatch: \"" + toUtf8(t) + "\" is not a number");
-  const double value = std::strtod(text->c_str(), nullptr);
-  if (std::isinf(value)) throw OverflowError("overflow: \"" + *text + "\"");
-  return value;
+  const std::string_view digits = withoutSign(*text);
+  double value = 0.0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (error == std::errc::result_out_of_range) {
+    // Too small to hold reads as zero, as the platform's conversion does; too large fails.
+    if (decimalOrder(digits) > 0) throw OverflowError("overflow: \"" + *text + "\"");
+    value = 0.0;
+  } else if (error != std::errc() || end != digits.data() + digits.size()) {
+    throw ConversionError("type mismatch: \"" + *text + "\" is not a number");
+  }
+  return text->front() == '-' ? -value : value;
 }
 
 float toSingle(double value) {

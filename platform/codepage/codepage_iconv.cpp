@@ -62,6 +62,13 @@ std::string textToUtf16le(TextView text) {
   return bytes;
 }
 
+bool isHighSurrogate(char16_t c) {
+  return c >= 0xD800 && c <= 0xDBFF;
+}
+bool isLowSurrogate(char16_t c) {
+  return c >= 0xDC00 && c <= 0xDFFF;
+}
+
 }  // namespace
 
 Text decodeCp950(std::string_view bytes) {
@@ -83,7 +90,7 @@ std::string encodeCp950(TextView text) {
   std::string out;
   for (size_t i = 0; i < text.size(); ++i) {
     // A surrogate pair goes to the converter as one character.
-    const bool pair = text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size();
+    const bool pair = isHighSurrogate(text[i]) && i + 1 < text.size() && isLowSurrogate(text[i + 1]);
     const std::string unit = textToUtf16le(text.substr(i, pair ? 2 : 1));
     const char* in = unit.data();
     size_t inLeft = unit.size();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/text/errors.h"
+#include "tests/support/comma_decimal_locale.h"
 
 namespace pillora {
 namespace {
@@ -17,6 +18,17 @@ TEST(Numbers, AcceptsTheDocumentedFormsOnly) {
   EXPECT_DOUBLE_EQ(toDouble(u" -1.8 "), -1.8);
   EXPECT_THROW(toDouble(u""), ConversionError);
   EXPECT_THROW(toDouble(u"1e999"), OverflowError);
+}
+
+// A window toolkit sets the process locale; numbers of job and settings files keep the point.
+TEST(Numbers, ReadAndWrittenAloneFromTheProcessLocale) {
+  const testing::CommaDecimalLocale comma;
+  EXPECT_DOUBLE_EQ(toDouble(u"12.5"), 12.5);
+  EXPECT_DOUBLE_EQ(toDouble(u"+.25e1"), 2.5);
+  EXPECT_EQ(toSingle(u"13.7"), 13.7F);
+  EXPECT_EQ(formatSingle(13.7F), u"13.7");
+  EXPECT_EQ(toDouble(u"-1e-400"), 0.0);  // too small to hold: zero
+  EXPECT_THROW(toDouble(u"0.001e312"), OverflowError);
 }
 
 TEST(Numbers, SixteenBitIntegersRoundHalfToEvenAndOverflow) {

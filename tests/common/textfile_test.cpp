@@ -32,6 +32,9 @@ TEST(Big5, WriterReplacesWhatTheCodePageCannotHold) {
             "\xC3\xC4\xA7\xBD"
             "A");
   EXPECT_EQ(encodeCp950(u"a\U0001F600b"), "a?b");
+  // A lone surrogate is one unreadable character: what follows it is kept.
+  EXPECT_EQ(encodeCp950(u"\xD800藥A"), "?\xC3\xC4" "A");
+  EXPECT_EQ(encodeCp950(u"A\xDC00\xD800"), "A??");
   EXPECT_EQ(decodeCp950(encodeCp950(u"每次用量：1顆")), u"每次用量：1顆");
 }
 
