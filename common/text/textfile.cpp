@@ -1,7 +1,7 @@
 #include "common/text/textfile.h"
 
+#include <array>
 #include <fstream>
-#include <iterator>
 
 #include "common/text/codepage.h"
 #include "common/text/errors.h"
@@ -31,16 +31,25 @@ std::vector<Text> splitLines(TextView text) {
   return lines;
 }
 
-std::string readFileBytes(const std::string& path) {
+std::string readFileBytes(const std::string& path, std::uintmax_t most) {
   std::ifstream file(path, std::ios::binary);
   if (!file) throw FileError("file not found or not readable: " + path);
-  std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  std::string bytes;
+  std::array<char, 65536> chunk{};
+  // Read in pieces, so that a file past the bound is refused having read no more than it.
+  while (file.read(chunk.data(), chunk.size()) || file.gcount() > 0) {
+    bytes.append(chunk.data(), static_cast<size_t>(file.gcount()));
+    if (bytes.size() > most) {
+      throw FileError("file too large: " + path + " holds more than " + std::to_string(most) +
+                      " bytes");
+    }
+  }
   if (file.bad()) throw FileError("cannot read file: " + path);
   return bytes;
 }
 
-std::vector<Text> readTextLines(const std::string& path) {
-  return splitLines(decodeTextFile(readFileBytes(path)));
+std::vector<Text> readTextLines(const std::string& path, std::uintmax_t most) {
+  return splitLines(decodeTextFile(readFileBytes(path, most)));
 }
 
 void writeCp950Lines(const std::string& path, const std::vector<Text>& lines) {
@@ -51,8 +60,6 @@ void writeCp950Lines(const std::string& path, const std::vector<Text>& lines) {
     throw FileError("cannot write file: " + path);
   }
 }
-
-LineReader::LineReader(const std::string& path) : m_lines(readTextLines(path)) {}
 
 Text LineReader::next() {
   if (atEnd()) throw FileError("input past end of file");

@@ -4,6 +4,7 @@
 // read as UTF-8. One line reader serves all of them: a line ends at CR or at CR LF, a lone
 // LF stays inside the line, nothing is trimmed. Bytes that are not valid in the file's
 // encoding become U+FFFD.
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,17 +18,17 @@ namespace pillora {
 Text decodeTextFile(std::string_view bytes);
 std::vector<Text> splitLines(TextView text);
 
-// Whole file; FileError when it cannot be opened or read.
-std::string readFileBytes(const std::string& path);
-std::vector<Text> readTextLines(const std::string& path);
+// Whole file; FileError when it cannot be opened or read, or when it holds more than
+// `most` bytes (told having read no more than that).
+inline constexpr std::uintmax_t kAnySize = UINTMAX_MAX;
+std::string readFileBytes(const std::string& path, std::uintmax_t most = kAnySize);
+std::vector<Text> readTextLines(const std::string& path, std::uintmax_t most = kAnySize);
 // Writes lines in code page 950, each ended by CR LF; FileError when it cannot.
 void writeCp950Lines(const std::string& path, const std::vector<Text>& lines);
 
 // Sequential reading of a text file, line by line, as the readers of the system do it.
 class LineReader {
  public:
-  // FileError when the file cannot be opened.
-  explicit LineReader(const std::string& path);
   explicit LineReader(std::vector<Text> lines) : m_lines(std::move(lines)) {}
   bool atEnd() const { return m_next >= m_lines.size(); }
   // FileError ("input past end of file") when no line is left.

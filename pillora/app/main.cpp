@@ -1,7 +1,7 @@
 // The drug-bag program: one run prints one job. See README.md for the command line.
+#include <exception>
 #include <iostream>
 
-#include "common/text/errors.h"
 #include "pillora/startup/drg_job_reader.h"
 #include "pillora/startup/mod_pillfold.h"
 #include "pillora/startup/multi_drug_job_reader.h"
@@ -10,12 +10,13 @@
 
 int main(int argc, char** argv) {
   using namespace pillora;
-  const Text commandLine = commandLineFromArguments(argc, argv);
-  const JobReaders readers{readNdrgJob, readDrgJob, readMultiDrugJob};
   try {
+    const Text commandLine = commandLineFromArguments(argc, argv);
+    const JobReaders readers{readNdrgJob, readDrgJob, readMultiDrugJob};
     SystemPrinters printers;
     return Main(commandLine, printers, readers, {std::cout, std::cerr});
-  } catch (const AppError& error) {
+  } catch (const std::exception& error) {
+    // Whatever went wrong, the host application gets one line and a failed status.
     std::cerr << "pillora: " << error.what() << "\n";
     return kExitFailed;
   }

@@ -22,9 +22,9 @@ CConfig::CConfig() {
 // A number element that is missing, empty, not a number or out of range keeps its default:
 // one bad element must not take every configured text off the printed bags.
 void CConfig::loadDrugBagConfig() {
-  if (!pilloraMarkerExists(kSettingsFile)) return;
   TqlXmlTextReader reader;
-  reader.XmlFilePath(fromUtf8(pilloraFile(kSettingsFile)));
+  const auto load = [&reader](const std::string& path) { reader.XmlFilePath(fromUtf8(path)); };
+  if (!readSettingsFile(kSettingsFile, load)) return;
   const auto data = [&reader](const Text& tag) { return reader.getDataString(tag, Text()); };
   attempt([&] { m_drugsPerPage = toInt16(data(u"多藥一袋單頁藥數")); });
   attempt([&] { m_lineHeight = toSingle(data(u"多藥一袋藥品行高")); });

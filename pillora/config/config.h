@@ -34,8 +34,8 @@ class CConfig {
 
 class CContext {
  public:
-  // The context's configuration, made on the first call. A settings file that exists but
-  // cannot be read fails with FileError, and the next call tries again.
+  // The context's configuration, made and read on the first call. A settings file that
+  // exists but cannot be read counts as missing: every setting keeps its default.
   CConfig& getConfig();
 
  private:

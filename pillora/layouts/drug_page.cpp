@@ -27,11 +27,11 @@ constexpr int kCodeLength = 10;
 constexpr int kNameInCodeMax = 35;
 constexpr char16_t kIdeographicSpace = u'\u3000';
 
-// H1 to H3: printed unless the stock carries them.
+// The pharmacy's phone, name with slogan, and address: printed unless the stock carries them.
 constexpr auto kPharmacyRows = page::pharmacyRows(16.0F);
 
-// H4 and H5: on blank stock small names, the pharmacist on top only with isPharmacyUp;
-// on pre-printed stock the pharmacist large on top.
+// The pharmacist and doctor names: on blank stock small, the pharmacist on top only with
+// isPharmacyUp; on pre-printed stock the pharmacist large on top.
 constexpr auto kPharmacistUpRows = page::nameRows(12.0F, true);
 constexpr auto kDoctorUpRows = page::nameRows(12.0F, false);
 constexpr std::array<TextRow, 2> kPrePrintedNameRows{{
@@ -39,7 +39,7 @@ constexpr std::array<TextRow, 2> kPrePrintedNameRows{{
     {15.0F, 5.4F, 3.2F, field<Field::處方醫師姓名>},
 }};
 
-// H8 to H14.
+// Dispensing date, the chronic-Rx counters, patient name, department, phone and age.
 constexpr std::array<TextRow, 7> kPatientRows{{
     {14.0F, 2.0F, 8.1F, field<Field::調劑日期>},
     {16.0F, 3.8F, 5.6F, field<Field::慢箋可調次數>},
@@ -67,6 +67,29 @@ constexpr WrapRule kWarningWrap{34, 34, 16.8F, {16.9F, 17.4F}, std::nullopt};
 constexpr WrapRule kFrequencyWrap{10, 10, 10.8F, {10.8F, 11.3F}, std::nullopt};
 
 constexpr page::TimeWords kPageTimeWords{{u"早上", u"中午", u"晚上", u"睡前"}, {u"飯前", u"飯後"}};
+
+// Where 220603.config puts the usage sentence, read once per job. A file that is missing
+// or cannot be read leaves the sentence off (the four values are printed); a first line
+// without a position "x,y" leaves the usage off the pages.
+struct UsageSentence {
+  bool on = false;
+  std::vector<Text> lines;
+
+  std::pair<float, float> at() const {
+    const std::vector<Text> parts = split(lines.empty() ? Text() : lines.front(), u",");
+    if (parts.size() < 2) {
+      throw SubscriptError("220603.config: no position on its first line");
+    }
+    return {toSingle(parts[0]), toSingle(parts[1])};
+  }
+};
+
+UsageSentence usageSentence() {
+  UsageSentence sentence;
+  sentence.on = readSettingsFile(
+      "220603.config", [&sentence](const std::string& path) { sentence.lines = readTextLines(path); });
+  return sentence;
+}
 
 // One job's pages: the printer, the header record and the body font size.
 class DrugPages {
@@ -118,8 +141,8 @@ class DrugPages {
     rows(kPatientRows, m_head);
   }
 
-  // H6 and H7: the next fill date, and "就診" on the last fill, only for a chronic Rx with
-  // further fills; the date only when it can be computed for this page.
+  // The next fill date, and "就診" on the last fill, only for a chronic Rx with further
+  // fills; the date only when it can be computed for this page.
   void chronicFill(const CDrugBagItem& item) {
     if (!page::hasFurtherFills(m_head.慢箋可調次數())) {
       return;
@@ -164,7 +187,7 @@ class DrugPages {
     wrapped(1.6F, item.警語(), kWarningWrap);
   }
 
-  // D1: the drug name; a code longer than ten characters is shown after it, or, with
+  // The drug name line: a code longer than ten characters is shown after the name, or, with
   // 151014.config, carries the name itself after its tenth character.
   static Text drugNameLine(const CDrugBagItem& item) {
     const Text code = item.藥品代碼();
@@ -181,11 +204,11 @@ class DrugPages {
     return extra + kIdeographicSpace + shortCode;
   }
 
-  // D6: one sentence where 220603.config places it, else four separate values.
+  // How to take the drug: one sentence where 220603.config places it, else four values.
   void usage(const CDrugBagItem& item) {
-    if (isFlag220603()) {
+    if (m_sentence.on) {
       attempt([&] {
-        const auto [x, y] = sentencePosition();
+        const auto [x, y] = m_sentence.at();
         m_printer.printTextAt(
             m_base, x, y,
             item.藥品用法() + u"，" + item.藥品頻率() + u"。每次用量：" + item.藥品用量());
@@ -198,19 +221,10 @@ class DrugPages {
     text(m_base, 10.6F, 13.2F, u"共：" + item.藥品總量());
   }
 
-  // The first line of 220603.config: x and y separated by ",".
-  static std::pair<float, float> sentencePosition() {
-    const std::vector<Text> lines = readTextLines(pilloraFile("220603.config"));
-    const std::vector<Text> parts = split(lines.empty() ? Text() : lines.front(), u",");
-    if (parts.size() < 2) {
-      throw SubscriptError("220603.config: no position on its first line");
-    }
-    return {toSingle(parts[0]), toSingle(parts[1])};
-  }
-
   LayoutPrinter& m_printer;
   CDrugBagItem& m_head;
   float m_base;
+  UsageSentence m_sentence = usageSentence();
 };
 
 }  // namespace

@@ -24,9 +24,9 @@ constexpr std::array<double, 6> kMarkColumns{6.4, 8.8, 11.5, 14.3, 17.0, 19.6};
 void LayoutPrinter::loadLayoutConfig() {
   if (m_layoutLoaded) return;
   m_layoutLoaded = true;  // looked at once per engine, even when missing or unreadable
-  if (!pilloraMarkerExists(kLayoutFile)) return;
   std::vector<Text> lines;
-  if (!attempt([&] { lines = readTextLines(pilloraFile(kLayoutFile)); })) return;
+  const auto load = [&lines](const std::string& path) { lines = readTextLines(path); };
+  if (!readSettingsFile(kLayoutFile, load)) return;
   Text offsets = lines.empty() ? Text() : lines[0];
   const Text paged = lines.size() > 1 ? lines[1] : Text();
   if (trimBlanks(offsets).empty()) offsets = Text(kDefaultOffsets);
@@ -58,13 +58,12 @@ void LayoutPrinter::printTextFixed(float size, float x, float y, const Text& tex
 
 void LayoutPrinter::printTimeMark(int k, bool shift) {
   m_surface.setFontSize(14.0F);
-  m_surface.setFontBold(true);
+  const BoldPen bold(m_surface);
   const double column = kMarkColumns.at(static_cast<size_t>(k));
   m_surface.setCurrentY(static_cast<float>((19.0 + m_offsetY) * kTwipsPerCm));
   const double x = (shift ? column - 3.2 : column - 0.5) + m_offsetX;
   m_surface.setCurrentX(static_cast<float>(x * kTwipsPerCm));
   m_surface.print(u"V");
-  m_surface.setFontBold(false);
 }
 
 }  // namespace pillora

@@ -10,6 +10,22 @@ namespace pillora {
 
 inline constexpr double kTwipsPerCm = 567.0;
 
+// Bold for the texts printed while it lives; the weight in force before comes back when it
+// goes, also when one of those texts fails, so that nothing after it prints bold by mistake.
+class BoldPen {
+ public:
+  explicit BoldPen(PrinterSurface& surface) : m_surface(surface), m_before(surface.pen().bold) {
+    m_surface.setFontBold(true);
+  }
+  ~BoldPen() { m_surface.setFontBold(m_before); }
+  BoldPen(const BoldPen&) = delete;
+  BoldPen& operator=(const BoldPen&) = delete;
+
+ private:
+  PrinterSurface& m_surface;
+  bool m_before;
+};
+
 class LayoutPrinter {
  public:
   LayoutPrinter(PrinterSurface& surface, RunState& run) : m_surface(surface), m_run(run) {}

@@ -68,9 +68,10 @@ Text total(const CDrugBagItem& item) {
 void printReceipt(LayoutPrinter& printer, CDrugBagItem& item, const Text& institution) {
   PrinterSurface& surface = printer.surface();
   drawBox(surface);
-  surface.setFontBold(true);
-  printer.printTextAt(11.0F, kReceiptX, 1.5F, u"收　　　　據");
-  surface.setFontBold(false);
+  {
+    const BoldPen bold(surface);
+    printer.printTextAt(11.0F, kReceiptX, 1.5F, u"收　　　　據");
+  }
   for (const AmountRow& row : kAmountRows) {
     const Text value = row.field ? item.get(*row.field) : total(item);
     printer.printTextAt(kAmountSize, kReceiptX, row.y, Text(row.label) + value);

@@ -4,7 +4,6 @@
 #include <array>
 #include <string>
 
-#include "common/text/convert.h"
 #include "pillora/flags/flags.h"
 #include "pillora/layouts/layouts.h"
 
@@ -31,11 +30,11 @@ Text compactFrequency(Text frequency) {
   return frequency;
 }
 
-// Line numbers run on across sheets unless 151014.config numbers every page from 1.
+// Line numbers run on across sheets unless 151014.config numbers every page from 1. Sheet
+// numbers go up to 32767, so the numbers of its lines need more than 16 bits.
 Text lineNumber(std::int16_t sheetNumber, int position, bool perPage) {
-  const double n =
-      perPage ? position : (static_cast<double>(sheetNumber) - 1.0) * kNumberedPerSheet + position;
-  return fromUtf8(std::to_string(toInt16(n)));
+  const std::int32_t n = perPage ? position : (sheetNumber - 1) * kNumberedPerSheet + position;
+  return fromUtf8(std::to_string(n));
 }
 
 // With 151014.config the compact sentence, which also stores the compacted frequency.

@@ -10,7 +10,7 @@ namespace pillora {
 
 std::vector<Text> readJobLines(const Text& path, size_t needed, const char* format) {
   const std::string file = toUtf8(path);
-  std::vector<Text> lines = readTextLines(file);
+  std::vector<Text> lines = readTextLines(file, kMostJobBytes);
   if (lines.size() < needed) {
     throw FileError("job file " + file + " has " + std::to_string(lines.size()) + " lines; a " +
                     format + " job needs " + std::to_string(needed));

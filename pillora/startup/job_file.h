@@ -1,6 +1,7 @@
 #pragma once
 // What the job readers share: reading a job file of a fixed number of lines into record
 // properties, the storage text and the use-by date every drug bag carries.
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <vector>
@@ -12,6 +13,9 @@ namespace pillora {
 
 // Printed on every bag as the storage instructions. The "襙" is the system's own text.
 inline constexpr TextView kStorageText = u"乾襙陰涼處　 □  冰箱冷藏";
+
+// A job file holds a few kilobytes; a larger file is no job and is refused unread.
+inline constexpr std::uintmax_t kMostJobBytes = 1024 * 1024;
 
 // The lines of a job file that must hold at least `needed` lines (lines after those are
 // the caller's to ignore). FileError with a one-line message when the file cannot be read

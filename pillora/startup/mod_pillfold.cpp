@@ -6,6 +6,7 @@
 #include "common/text/attempt.h"
 #include "common/text/convert.h"
 #include "common/text/errors.h"
+#include "pillora/flags/flags.h"
 #include "platform/files/files.h"
 
 namespace pillora {
@@ -80,6 +81,7 @@ int Main(const Text& commandLine, Printers& printers, const JobReaders& readers,
   if (fields.size() >= 3) choosePrinter(fields[2], printers);
   if (fields.size() >= 2) run.printOption = fields[1];
   try {
+    const MarkerListing markers;  // the program folder is read once for the whole job
     printers.setJobName(path);
     readerFor(path, readers)(path, run, printers.current());
   } catch (const AppError& error) {

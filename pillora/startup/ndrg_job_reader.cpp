@@ -104,7 +104,7 @@ void readReceipt(const Text& jobPath, CDrugBagItem& first) {
     return;
   }
   attempt([&] {
-    const std::vector<Text> lines = readTextLines(receipt);
+    const std::vector<Text> lines = readTextLines(receipt, kMostJobBytes);
     for (size_t i = 0; i < kReceiptFields.size() && i < lines.size(); ++i) {
       first.set(kReceiptFields[i], lines[i]);
     }
@@ -138,7 +138,7 @@ void applyBlankForm(CDrugBagItem& head, CDrugBagItem& first) {
 }  // namespace
 
 void readNdrgJob(const Text& path, RunState& run, PrinterSurface& surface) {
-  LineReader job(toUtf8(path));
+  LineReader job(readTextLines(toUtf8(path), kMostJobBytes));
   const DrugBagItemRef head = readHeader(job);
   const DrugBagItems items = readDrugBlocks(job, *head, run);
   if (items.empty()) {

@@ -2,9 +2,9 @@
 // prints one sample bag on the default printer, so that the single-drug bag can be seen on
 // paper without a job file.
 #include <QApplication>
+#include <exception>
 #include <iostream>
 
-#include "common/text/errors.h"
 #include "pillora/testform/form1.h"
 #include "platform/print/system_printers.h"
 
@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     const std::unique_ptr<pillora::Form1> form = pillora::makeTestWindow(printers, run);
     form->show();
     return QApplication::exec();
-  } catch (const pillora::AppError& error) {
+  } catch (const std::exception& error) {
     std::cerr << "pillora-testform: " << error.what() << "\n";
     return 1;
   }

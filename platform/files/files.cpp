@@ -16,15 +16,15 @@ char lowerAscii(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+bool isRegular(const fs::path& path) {
+  std::error_code error;
+  return fs::is_regular_file(path, error);
+}
+
 bool sameNameIgnoreCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
            return lowerAscii(x) == lowerAscii(y);
          });
-}
-
-bool isRegular(const fs::path& path) {
-  std::error_code error;
-  return fs::is_regular_file(path, error);
 }
 
 }  // namespace
@@ -47,18 +47,30 @@ std::string joinPath(std::string_view folder, std::string_view name) {
   return path.append(name);
 }
 
+std::vector<std::string> ordinaryFileNames(const std::string& folder) {
+  std::vector<std::string> names;
+  std::error_code error;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    if (isRegular(it->path())) names.push_back(it->path().filename().string());
+  }
+  return names;
+}
+
+std::optional<std::string> findNameIgnoreCase(const std::vector<std::string>& names,
+                                              std::string_view name) {
+  while (!name.empty() && (name.front() == '\\' || name.front() == '/')) name.remove_prefix(1);
+  const auto found = std::find_if(names.begin(), names.end(), [name](const std::string& candidate) {
+    return sameNameIgnoreCase(candidate, name);
+  });
+  return found == names.end() ? std::nullopt : std::optional<std::string>(*found);
+}
+
 std::optional<std::string> findOrdinaryFileIgnoreCase(const std::string& folder,
                                                       std::string_view name) {
   const std::string exact = joinPath(folder, name);
   if (isRegular(exact)) return exact;
-  while (!name.empty() && (name.front() == '\\' || name.front() == '/')) name.remove_prefix(1);
-  std::error_code error;
-  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    if (sameNameIgnoreCase(it->path().filename().string(), name) && isRegular(it->path())) {
-      return it->path().string();
-    }
-  }
-  return std::nullopt;
+  const auto found = findNameIgnoreCase(ordinaryFileNames(folder), name);
+  return found ? std::optional<std::string>(joinPath(folder, *found)) : std::nullopt;
 }
 
 bool ordinaryFileExists(const std::string& path) {

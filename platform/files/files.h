@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pillora {
 
@@ -20,6 +21,14 @@ std::string joinPath(std::string_view folder, std::string_view name);
 // is none. A folder that cannot be read counts as not holding the file.
 std::optional<std::string> findOrdinaryFileIgnoreCase(const std::string& folder,
                                                       std::string_view name);
+
+// The names of the ordinary files directly in `folder` (none when it cannot be read).
+std::vector<std::string> ordinaryFileNames(const std::string& folder);
+
+// The entry of `names` that is `name` ignoring ASCII letter case (a leading separator of
+// `name` ignored).
+std::optional<std::string> findNameIgnoreCase(const std::vector<std::string>& names,
+                                              std::string_view name);
 
 // True when path names an ordinary file (exact name).
 bool ordinaryFileExists(const std::string& path);

@@ -43,13 +43,17 @@ TEST(TextFiles, WriteAndReadBackCrLfBig5) {
   const std::string path = folder.file("job.txt");
   writeCp950Lines(path, {u"台北藥局", u"", u"  2007/05/06"});
   EXPECT_EQ(readFileBytes(path), "\xA5\x78\xA5\x5F\xC3\xC4\xA7\xBD\r\n\r\n  2007/05/06\r\n");
-  LineReader reader(path);
+  LineReader reader(readTextLines(path));
   EXPECT_EQ(reader.next(), u"台北藥局");
   EXPECT_EQ(reader.next(), u"");
   EXPECT_EQ(reader.next(), u"  2007/05/06");
   EXPECT_TRUE(reader.atEnd());
   EXPECT_THROW(reader.next(), FileError);
-  EXPECT_THROW(LineReader(folder.file("missing.txt")), FileError);
+  EXPECT_THROW(readTextLines(folder.file("missing.txt")), FileError);
+  // A size bound refuses a larger file before reading it; a folder is no file.
+  EXPECT_EQ(readTextLines(path, 26).size(), 3U);
+  EXPECT_THROW(readTextLines(path, 25), FileError);
+  EXPECT_THROW(readFileBytes(folder.path()), FileError);
 }
 
 }  // namespace

@@ -170,13 +170,19 @@ TEST_F(UsageLinesTest, DrugBagConfigSetsPitchAndSize) {
   EXPECT_EQ(page.texts[4].size, 12);
 }
 
-TEST_F(UsageLinesTest, EmptyPageStillEndsAndHugeSheetNumbersFail) {
+TEST_F(UsageLinesTest, EmptyPageStillEndsAndTheLastSheetsAreNumbered) {
   printUsageLines(printer, {});
   EXPECT_EQ(recorder.lines(), std::vector<std::string>{"newpage"});
-  recorder.clear();
-  run.sheetNumber = 32767;
-  EXPECT_THROW(printUsageLines(printer, threeDrugs()), OverflowError);
-  EXPECT_TRUE(recorder.linesOf("newpage").empty());
+  for (const auto& [sheet, first] : {std::pair<std::int16_t, std::string>{32767, "163831."},
+                                     {-32768, "-163844."}}) {
+    recorder.clear();
+    run.sheetNumber = sheet;
+    printUsageLines(printer, threeDrugs());
+    const std::vector<std::string> texts = recorder.linesOf("text");
+    ASSERT_EQ(texts.size(), 6U);
+    EXPECT_NE(texts[0].find("\t" + first), std::string::npos) << texts[0];
+    EXPECT_EQ(recorder.linesOf("newpage").size(), 1U);
+  }
 }
 
 // ---- the paged list ----
