@@ -5,6 +5,7 @@
 
 #include "common/text/attempt.h"
 #include "common/text/convert.h"
+#include "common/text/errors.h"
 #include "common/text/textfile.h"
 #include "pillora/engine/cpillora.h"
 #include "pillora/startup/code_tables.h"
@@ -142,7 +143,8 @@ void readNdrgJob(const Text& path, RunState& run, PrinterSurface& surface) {
   const DrugBagItemRef head = readHeader(job);
   const DrugBagItems items = readDrugBlocks(job, *head, run);
   if (items.empty()) {
-    return;
+    // Nothing would come out of the printer: the host application must hear of it.
+    throw FileError("job file " + toUtf8(path) + " holds no drugs");
   }
   CDrugBagItem& first = *items.front();
   readReceipt(path, first);

@@ -145,6 +145,57 @@ expect_pdf '每天一次'
 grep -q -P '^text\t.*\t1\.[^\t]*總量：84  $' "$PILLORA_PRINT_LOG" || fail "no numbered usage line"
 rm "$PILLORA_HOME/layout.config" "$PILLORA_HOME/DrugBag.config"
 
+# Runs pillora on a job without judging it; the exit status goes to $status, standard error
+# to $work/$case_name.err. As root, file permissions are enforced by dropping the
+# capabilities that override them.
+run_raw() { # job file
+  export PILLORA_OUTPUT_DIR="$work/out/$case_name"
+  export PILLORA_PRINT_LOG="$work/$case_name.log"
+  mkdir -p "$PILLORA_OUTPUT_DIR"
+  : >"$PILLORA_PRINT_LOG"
+  local drop=()
+  [ "$(id -u)" -ne 0 ] ||
+    drop=(setpriv --inh-caps=-dac_override,-dac_read_search
+      --bounding-set=-dac_override,-dac_read_search)
+  status=0
+  timeout 20 "${drop[@]}" "$PILLORA_BIN" "$1" >/dev/null 2>"$work/$case_name.err" || status=$?
+}
+err_lines() { wc -l <"$work/$case_name.err"; }
+
+# --- settings files that cannot be read count as missing, one warning each
+case_name=unreadable-settings
+big5 "$PILLORA_HOME/layout.config" '1,0'
+big5 "$PILLORA_HOME/DrugBag.config" '<字型名稱>細明體</字型名稱>'
+big5 "$PILLORA_HOME/220603.config" '4.5,11.25'
+chmod 000 "$PILLORA_HOME/layout.config" "$PILLORA_HOME/DrugBag.config" "$PILLORA_HOME/220603.config"
+run_raw "$work/jobs/a.ndrg"
+[ "$status" -eq 0 ] || fail "exit $status: $(cat "$work/$case_name.err")"
+[ "$(err_lines)" -eq 3 ] || fail "expected 3 warnings: $(cat "$work/$case_name.err")"
+for file in layout.config DrugBag.config 220603.config; do
+  grep -q "$file" "$work/$case_name.err" || fail "no warning names $file"
+done
+[ "$(text_x '王小明')" = "$x_default" ] || fail "offsets of an unreadable layout.config applied"
+grep -q -P '^text\t[^\t]*\t[^\t]*\t標楷體\t' "$PILLORA_PRINT_LOG" || fail "default font not used"
+expect_log_text '共：84'
+rm -f "$PILLORA_HOME/layout.config" "$PILLORA_HOME/DrugBag.config" "$PILLORA_HOME/220603.config"
+
+# --- jobs that would print nothing useful fail with one line: too large, no drugs
+case_name=too-large
+head -c 2097152 /dev/zero | tr '\0' 'A' >"$work/jobs/huge.ndrg"
+run_raw "$work/jobs/huge.ndrg"
+[ "$status" -eq 1 ] || fail "exit $status for a 2 MiB job"
+[ "$(err_lines)" -eq 1 ] && grep -q 'too large' "$work/$case_name.err" ||
+  fail "one line saying the job is too large expected: $(head -c 300 "$work/$case_name.err")"
+
+case_name=no-drugs
+{
+  header '王小明' '2024/11/30'
+  echo '//End DrugBagInfo'
+} | to_big5 >"$work/jobs/none.ndrg"
+run_raw "$work/jobs/none.ndrg"
+[ "$status" -eq 1 ] && [ "$(err_lines)" -eq 1 ] || fail "a job without drugs: exit $status"
+if grep -qv '^printer' "$PILLORA_PRINT_LOG"; then fail "something was printed"; fi
+
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed" >&2
   exit 1

@@ -254,6 +254,9 @@ TEST_F(DrugPageTest, AMarkThePrinterRefusesLosesThatMarkOnly) {
   const auto printed = pages();
   ASSERT_EQ(printed.size(), 1U);
   EXPECT_EQ(markColumns(printed.front()), (std::vector<int>{2, 5}));
+  for (const PlacedText& text : printed.front().texts) {
+    EXPECT_EQ(text.bold, text.text == "V") << text.text;  // the refused mark left no bold on
+  }
 }
 
 TEST_F(DrugPageTest, LongTextsWrapAtTheirBoundaries) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/pillora/layouts/sample_records.h"
+#include "tests/support/refusing_surface.h"
 
 namespace pillora::testing {
 namespace {
@@ -46,6 +47,14 @@ TEST_F(ReceiptTest, BoxRulesTitleAndAmountRows) {
     EXPECT_FALSE(page.texts[i + 1].bold);
   }
   EXPECT_TRUE(drawnAt(page, "仁愛診所 ", 15, 10.5, 3.2));
+}
+
+TEST_F(ReceiptTest, ARefusedTitleLeavesTheAmountsInTheirOwnWeight) {
+  RefusingSurface refusing(recorder.surface(),
+                           [](const Text& text) { return text == u"收　　　　據"; });
+  LayoutPrinter failing(refusing, run);
+  EXPECT_THROW(printReceipt(failing, *sampleDrug(), u"仁愛診所"), PrinterError);
+  EXPECT_FALSE(refusing.pen().bold);
 }
 
 TEST_F(ReceiptTest, TotalOfOrdinaryLargeAmountsAndOfAmountsThatAreNoNumbers) {

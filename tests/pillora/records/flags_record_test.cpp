@@ -17,7 +17,22 @@ TEST(FlagFiles, OnlyAnOrdinaryFileInTheProgramFolderCountsWhateverItsCase) {
   folder.touch("blankbody.CONFIG");
   EXPECT_TRUE(isBlankBody());
   folder.remove("blankbody.CONFIG");
-  EXPECT_FALSE(isBlankBody());  // never cached
+  EXPECT_FALSE(isBlankBody());  // outside a job, never cached
+}
+
+TEST(FlagFiles, AJobSeesTheMarkersOfItsStart) {
+  testing::TempProgramFolder folder;
+  folder.touch("ISPHARMACYUP.config");
+  {
+    const MarkerListing job;
+    folder.touch("BlankBody.config");
+    folder.remove("ISPHARMACYUP.config");
+    EXPECT_TRUE(isPharmacyUp());
+    EXPECT_FALSE(isBlankBody());
+    EXPECT_EQ(pilloraFile("isPharmacyUp.config"), folder.file("ISPHARMACYUP.config"));
+  }
+  EXPECT_FALSE(isPharmacyUp());
+  EXPECT_TRUE(isBlankBody());
 }
 
 TEST(FlagFiles, AMarkerInTheWorkingFolderOnlyHasNoEffect) {

@@ -198,12 +198,12 @@ TEST_F(NdrgReaderTest, LabelOptionReadsTheJobButPrintsNoBag) {
   EXPECT_EQ(read().size(), 1U);
 }
 
-TEST_F(NdrgReaderTest, MissingFileFailsAndAJobWithoutDrugsPrintsNothing) {
+TEST_F(NdrgReaderTest, MissingFileAndAJobWithoutDrugsFailAndPrintNothing) {
   EXPECT_THROW(read("missing.ndrg"), FileError);
   write("empty.ndrg", {headerLines(), {u"//End DrugBagInfo"}});
-  read("empty.ndrg");
+  EXPECT_THROW(read("empty.ndrg"), FileError);
   write("short.ndrg", {{u"安康藥局", u"用心把關"}});
-  read("short.ndrg");
+  EXPECT_THROW(read("short.ndrg"), FileError);
   EXPECT_TRUE(recorder.lines().empty());
 }
 
