@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "common/db/access_copy.h"
 #include "common/text/convert.h"
 #include "common/text/errors.h"
 #include "platform/files/files.h"
@@ -68,7 +69,9 @@ fs::path readerProgram() {
 
 std::string whyNotRead(const fs::path& file, const ChildOutcome& outcome) {
   // The reader's own message names the file and the reason.
-  if (outcome.exitCode == 1 && !outcome.lastErrorLine.empty()) return outcome.lastErrorLine;
+  if (outcome.exitCode == kAccessCopyFailed && !outcome.lastErrorLine.empty()) {
+    return outcome.lastErrorLine;
+  }
   std::string reason =
       "the reader failed (exit status " + decimal(outcome.exitCode.value_or(-1)) + ")";
   if (outcome.timedOut)
@@ -79,7 +82,7 @@ std::string whyNotRead(const fs::path& file, const ChildOutcome& outcome) {
 
 // Has the reader write the copy under a name of its own in folder; returns that name.
 fs::path writeCopy(const fs::path& file, const fs::path& folder, const CopyName& name) {
-  const fs::path written = folder / (name.full + "." + hex(std::random_device()()) + ".tmp");
+  fs::path written = folder / (name.full + "." + hex(std::random_device()()) + ".tmp");
   const ChildOutcome outcome = runChild(readerProgram(), {file, written}, kReadTimeout);
   if (outcome.exitCode == 0) return written;
   std::error_code ignored;

@@ -7,6 +7,10 @@
 
 namespace pillora {
 
+// The helper program's exit status when it could not copy; its last line on standard error
+// then says why. Other statuses come from elsewhere (a sanitizer report, a usage error).
+inline constexpr int kAccessCopyFailed = 3;
+
 // DatabaseError when the Access file cannot be read or the SQLite file exists already or
 // cannot be written.
 void copyAccessFile(const std::string& accessFile, const std::string& sqliteFile);

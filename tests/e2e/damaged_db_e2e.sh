@@ -12,6 +12,8 @@ fixtures=$PILLORA_SHARED_DIR/fixtures/jet
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export PILLORA_HOME="$work/home" XDG_CACHE_HOME="$work/cache" PILLORA_OUTPUT_DIR="$work/out"
+# Under the leak checker the used suppressions would be listed on standard error.
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}print_suppressions=0"
 mkdir -p "$PILLORA_HOME" "$PILLORA_OUTPUT_DIR"
 failures=0
 
