@@ -3,8 +3,8 @@
 //
 // Jet provider ("Microsoft.Jet.OLEDB.4.0", letter case ignored): the file named by
 // "Data Source" decides by its own format. An SQLite database file is opened for reading
-// and writing. An Access (Jet) database file is read whole into an in-memory SQLite copy of
-// its tables, where the SQL runs; its text columns compare ignoring letter case as Jet
+// and writing. An Access (Jet) database file is read whole into an SQLite copy of its tables
+// (access_cache.h), where the SQL runs; its text columns compare ignoring letter case as Jet
 // does, and every statement that would change it fails, since this platform reads Access
 // files but does not write them. An Access file that keeps a database password opens only
 // with that password ("Jet OLEDB:Database Password"); SQLite files have none.

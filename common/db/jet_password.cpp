@@ -49,6 +49,13 @@ void removeDateMask(std::string& password, std::string_view dateBytes) {
 
 }  // namespace
 
+bool isJetHeader(std::string_view firstBytes) {
+  return firstBytes.size() >= kJetHeaderSize &&
+         firstBytes.substr(0, 4) == std::string_view("\0\1\0\0", 4) &&
+         (firstBytes.substr(4, 15) == "Standard Jet DB" ||
+          firstBytes.substr(4, 15) == "Standard ACE DB");
+}
+
 Text storedJetPassword(std::string_view header) {
   if (header.size() < kJetPasswordHeaderSize) return {};
   std::string page(header.substr(kObscuredStart, kJetPasswordHeaderSize - kObscuredStart));

@@ -2,8 +2,10 @@
 
 #include <mdbtools.h>
 
+#include <algorithm>
 #include <memory>
 
+#include "common/text/convert.h"
 #include "common/text/errors.h"
 
 namespace pillora {
@@ -67,10 +69,12 @@ class TableReader {
 
   const std::vector<JetColumn>& columns() const { return m_columns; }
 
-  void readRows(JetTableSink& sink) {
+  // Returns the number of rows read.
+  unsigned int readRows(JetTableSink& sink) {
     mdb_rewind_table(m_table);
     JetRow row(m_columns.size());
-    while (mdb_fetch_row(m_table) != 0) {
+    unsigned int count = 0;
+    for (; mdb_fetch_row(m_table) != 0; ++count) {
       const std::vector<bool> nulls = nullColumns();
       for (size_t i = 0; i < m_columns.size(); ++i) {
         if (nulls[i] || m_columns[i].type == JetType::Binary) {
@@ -81,6 +85,7 @@ class TableReader {
       }
       sink.row(row);
     }
+    return count;
   }
 
  private:
@@ -93,9 +98,12 @@ class TableReader {
     if (mdb_find_row(m_mdb, static_cast<int>(m_table->cur_row) - 1, &start, &size) != 0) {
       return nulls;
     }
+    // libmdb fills one field per column of the table but returns the number of columns the
+    // row keeps, which is larger once a column has been deleted from the table.
     std::vector<MdbField> fields(m_columns.size());
-    const int count = mdb_crack_row(m_table, start & kRowOffsetMask, size, fields.data());
-    for (int i = 0; i < count; ++i) {
+    const int kept = mdb_crack_row(m_table, start & kRowOffsetMask, size, fields.data());
+    const size_t count = std::min(static_cast<size_t>(std::max(kept, 0)), fields.size());
+    for (size_t i = 0; i < count; ++i) {
       const auto column = static_cast<size_t>(fields[i].colnum);
       // A yes/no column keeps its value in the null mask; it is never NULL.
       if (column < nulls.size() && columnAt(m_table, column)->col_type != MDB_BOOL) {
@@ -111,24 +119,24 @@ class TableReader {
   std::vector<std::vector<char>> m_buffers;
 };
 
-void readTable(MdbHandle* mdb, MdbCatalogEntry* entry, JetTableSink& sink) {
+// A table gives exactly the rows its definition counts; fewer mean a file cut short.
+void readTable(MdbHandle* mdb, MdbCatalogEntry* entry, JetTableSink& sink,
+               const std::string& path) {
   const std::unique_ptr<MdbTableDef, TableFreer> table(mdb_read_table(entry));
   if (table == nullptr || mdb_read_columns(table.get()) == nullptr) {
     throw DatabaseError(std::string("cannot read table ") + entry->object_name);
   }
   TableReader reader(mdb, table.get());
   sink.table(entry->object_name, reader.columns());
-  reader.readRows(sink);
+  const unsigned int read = reader.readRows(sink);
+  if (read != table->num_rows) {
+    throw DatabaseError("the Access database file " + path + " is damaged: table " +
+                        entry->object_name + " gives " + decimal(read) +
+                        " rows where it declares " + decimal(table->num_rows));
+  }
 }
 
 }  // namespace
-
-bool isJetHeader(std::string_view firstBytes) {
-  return firstBytes.size() >= kJetHeaderSize &&
-         firstBytes.substr(0, 4) == std::string_view("\0\1\0\0", 4) &&
-         (firstBytes.substr(4, 15) == "Standard Jet DB" ||
-          firstBytes.substr(4, 15) == "Standard ACE DB");
-}
 
 void readJetFile(const std::string& path, JetTableSink& sink) {
   const std::unique_ptr<MdbHandle, HandleCloser> mdb(mdb_open(path.c_str(), MDB_NOFLAGS));
@@ -142,7 +150,7 @@ void readJetFile(const std::string& path, JetTableSink& sink) {
   for (unsigned int i = 0; i < mdb->num_catalog; ++i) {
     auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
     if (entry->object_type == MDB_TABLE && mdb_is_system_table(entry) == 0) {
-      readTable(mdb.get(), entry, sink);
+      readTable(mdb.get(), entry, sink, path);
     }
   }
 }

@@ -4,7 +4,6 @@
 // empty text.
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace pillora {
@@ -31,12 +30,8 @@ class JetTableSink {
   virtual void row(const JetRow& values) = 0;
 };
 
-// True when the bytes at the start of a file are those of a Jet or ACE database.
-bool isJetHeader(std::string_view firstBytes);
-// Number of bytes isJetHeader needs.
-inline constexpr size_t kJetHeaderSize = 20;
-
-// DatabaseError when the file cannot be read as an Access database.
+// DatabaseError when the file cannot be read as an Access database, also when a table gives
+// fewer or more rows than it declares (a file cut short or damaged).
 void readJetFile(const std::string& path, JetTableSink& sink);
 
 }  // namespace pillora

@@ -67,8 +67,16 @@ std::unique_ptr<SqliteBackend> SqliteBackend::open(const char* name, int flags) 
 }
 
 std::unique_ptr<SqliteBackend> SqliteBackend::openFile(const std::string& path) {
+  return openExisting(path, SQLITE_OPEN_READWRITE);
+}
+
+std::unique_ptr<SqliteBackend> SqliteBackend::openReadOnly(const std::string& path) {
+  return openExisting(path, SQLITE_OPEN_READONLY);
+}
+
+std::unique_ptr<SqliteBackend> SqliteBackend::openExisting(const std::string& path, int flags) {
   if (!fileExists(path)) throw DatabaseError("database file not found: " + path);
-  auto backend = open(path.c_str(), SQLITE_OPEN_READWRITE);
+  auto backend = open(path.c_str(), flags);
   // SQLite reads the file only when asked; ask now so that a damaged file fails the open.
   backend->query(u"SELECT count(*) FROM sqlite_master", 1);
   return backend;

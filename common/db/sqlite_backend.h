@@ -1,6 +1,6 @@
 #pragma once
 // SQLite as the engine behind a connection: database files in SQLite format, read and
-// written in place, and the in-memory copies into which Access files are read.
+// written in place, and the copies into which Access files are read.
 #include <memory>
 #include <optional>
 #include <string>
@@ -20,6 +20,8 @@ class SqliteBackend final : public Backend {
   // An existing database file, opened for reading and writing. DatabaseError when it is
   // missing or is not an SQLite database.
   static std::unique_ptr<SqliteBackend> openFile(const std::string& path);
+  // An existing database file, opened for reading only.
+  static std::unique_ptr<SqliteBackend> openReadOnly(const std::string& path);
   // A new, empty database file; DatabaseError when the file exists already.
   static std::unique_ptr<SqliteBackend> createFile(const std::string& path);
   // An empty database held in memory.
@@ -42,6 +44,7 @@ class SqliteBackend final : public Backend {
 
   explicit SqliteBackend(sqlite3* db);
   static std::unique_ptr<SqliteBackend> open(const char* name, int flags);
+  static std::unique_ptr<SqliteBackend> openExisting(const std::string& path, int flags);
   Statement prepare(const Text& sql);
   // Steps once: true with a row, false when done.
   bool step(sqlite3_stmt* statement);

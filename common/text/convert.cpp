@@ -181,6 +181,12 @@ Text formatSingle(float value) {
   return fromUtf8(std::string_view(buffer.data(), static_cast<size_t>(result.ptr - buffer.data())));
 }
 
+std::string decimal(std::int64_t value) {
+  std::array<char, 24> buffer{};
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  return {buffer.data(), result.ptr};
+}
+
 std::optional<Date> parseDate(TextView t) {
   t = trimmed(t, kSpaceAndTab);
   size_t i = 0;

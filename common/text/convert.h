@@ -14,6 +14,7 @@
 // are one or two digits and must name a real day of the Gregorian calendar.
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "common/text/text.h"
 
@@ -34,6 +35,8 @@ std::int32_t toInt32(double value);
 std::int32_t toInt32(TextView t);
 // Shortest decimal text that reads back as the same single-precision value ("14", "13.7").
 Text formatSingle(float value);
+// Decimal digits of an integer, with "-" when negative (messages, file names).
+std::string decimal(std::int64_t value);
 
 struct Date {
   int year = 1899;

@@ -12,7 +12,8 @@ namespace pillora {
 // cannot be written; a file left half-written is removed.
 void buildProfileDatabase(const std::vector<ProfileRow>& rows, const std::string& path);
 
-// The rows of a profile database in Access (Jet) or SQLite format, in stored order.
-std::vector<ProfileRow> readProfileDatabase(const std::string& path);
+// The rows of a profile database in Access (Jet) or SQLite format, in stored order. An Access
+// file that keeps a database password opens only with that password; SQLite files have none.
+std::vector<ProfileRow> readProfileDatabase(const std::string& path, const Text& password);
 
 }  // namespace pillora

@@ -58,6 +58,7 @@ bool isReadableJob(const Text& path) {
 
 int Main(const Text& commandLine, Printers& printers, const JobReaders& readers, StartupIo io) {
   RunState run;
+  run.notices = &io.err;
   const Text asked = upper(commandLine);
   if (asked == u"/V" || asked == u"-V" || commandLine == u"--version") {
     io.out << toUtf8(kProgramTitle) << ": " << toUtf8(versionText()) << "\n";

@@ -3,17 +3,20 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <ostream>
 
 #include "common/db/recordset.h"
 #include "common/text/attempt.h"
 #include "pillora/flags/flags.h"
+#include "pillora/startup/profile_password.h"
 #include "platform/files/files.h"
 
 namespace pillora {
 
 namespace {
 
-constexpr TextView kDatabasePassword = u"Zr@pqLM50917";
+// Characters that make a pattern in LIKE, in SQLite's dialect or in Jet's.
+constexpr TextView kPatternCharacters = u"%_[*?#";
 
 // Severe skin reactions (SJS/TEN): stop the drug and return to the doctor.
 constexpr TextView kWarningA =
@@ -80,6 +83,12 @@ Text searchKey(const Text& code) {
   return key;
 }
 
+// A code that holds a pattern character would search for other drugs' codes, so it is not
+// searched at all: such a drug counts as not found.
+bool isSearchable(TextView code) {
+  return code.find_first_of(kPatternCharacters) == TextView::npos;
+}
+
 bool mentionsAny(const Text& foldedBrand, const std::array<TextView, 3>& words) {
   return std::any_of(words.begin(), words.end(),
                      [&foldedBrand](TextView word) { return contains(foldedBrand, upper(word)); });
@@ -125,7 +134,7 @@ void cutByPrintOption(CDrugBagItem& record, const Text& printOption) {
 
 Text profileConnectionString() {
   return Text(u"Provider=Microsoft.Jet.OleDb.4.0;Jet OLEDB:Database Password='") +
-         Text(kDatabasePassword) + u"';data source=" +
+         Text(kProfileDatabasePassword) + u"';data source=" +
          fromUtf8(joinPath(pilloraFolder(), "dbDrugProfile.mdb"));
 }
 
@@ -149,16 +158,27 @@ Text drgProfileQuery(const Text& code) {
 
 void ProfileLookup::connect() {
   // The first lookup opens the connection. On an open connection both steps fail and are
-  // skipped; after a failed open the next lookup tries again.
+  // skipped; after a failed open the next lookup tries again. The first failure of a job is
+  // noted once: the bags go out without the database's texts.
   attempt([this] { m_connection.ConnectionString(profileConnectionString()); });
-  attempt([this] { m_connection.Open(); });
+  if (m_connection.State() == ObjectState::Open) return;
+  try {
+    m_connection.Open();
+  } catch (const DatabaseError& error) {
+    if (m_state.notices != nullptr && !m_noted) {
+      *m_state.notices << "pillora: the drug-profile database cannot be opened: " << error.what()
+                       << "\n";
+    }
+    m_noted = true;
+  }
 }
 
 void ProfileLookup::lookUpProfile(CDrugBagItem& record) {
   connect();
   record.藥品代碼(trimBlanks(record.藥品代碼()));
   // Without characters from the third on the search would match any drug of the database.
-  if (mid(searchKey(record.藥品代碼()), 3).empty()) return;
+  const Text key = searchKey(record.藥品代碼());
+  if (mid(key, 3).empty() || !isSearchable(key)) return;
   Recordset profile;
   if (!attempt([&] { profile.Open(profileSearchQuery(record.藥品代碼()), m_connection); })) {
     setWarning(record, nullptr);
@@ -177,6 +197,7 @@ void ProfileLookup::lookUpDrgProfile(CDrugBagItem& record) {
   Text code = trimBlanks(record.藥品代碼());
   if (right(code, 2) == u"G0") code = left(code, len(code) - 2) + u"00";
   record.藥品代碼(code);
+  if (!isSearchable(code)) return;
   Recordset profile;
   if (!attempt([&] { profile.Open(drgProfileQuery(code), m_connection); })) return;
   if (!profile.BOF()) copyColumns(profile, kDrgCopies, record);

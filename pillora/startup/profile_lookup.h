@@ -10,9 +10,11 @@
 // reactions for some brands. A ".drg" job searches the exact code and copies the texts
 // as they are.
 //
-// Nothing is reported: a database that cannot be opened or queried leaves the record as
-// the job file gave it. One connection serves all lookups of a job; it is opened by the
-// first lookup, tried again by later ones while it fails, and released with the object.
+// A database that cannot be opened or queried leaves the record as the job file gave it; a
+// failed open is noted once per job (RunState::notices). A code holding a LIKE pattern
+// character ("%", "_", "[", "*", "?", "#") is not searched and counts as not found. One connection
+// serves all lookups of a job; it is opened by the first lookup, tried again by later ones while it
+// fails, and released with the object.
 #include "common/db/connection.h"
 #include "pillora/records/drug_bag_item.h"
 #include "pillora/records/run_state.h"
@@ -42,6 +44,7 @@ class ProfileLookup {
 
   const RunState& m_state;
   Connection m_connection;
+  bool m_noted = false;  // a failed open has been noted
 };
 
 }  // namespace pillora

@@ -35,9 +35,23 @@ std::string programFolder(const char* overrideVariable) {
     while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
     return folder;
   }
+  return executableFolder().string();
+}
+
+fs::path executableFolder() {
   std::error_code error;
   const fs::path exe = fs::read_symlink("/proc/self/exe", error);
-  return error ? fs::current_path().string() : exe.parent_path().string();
+  return error ? fs::current_path() : exe.parent_path();
+}
+
+fs::path userCacheFolder() {
+  if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache != nullptr && *cache == '/') {
+    return cache;
+  }
+  if (const char* home = std::getenv("HOME"); home != nullptr && *home == '/') {
+    return fs::path(home) / ".cache";
+  }
+  return temporaryFolder();
 }
 
 std::string joinPath(std::string_view folder, std::string_view name) {

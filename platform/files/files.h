@@ -1,6 +1,7 @@
 #pragma once
 // File-system services of the platform: the program's own folder, path joining and the
 // existence tests the system makes. Paths are UTF-8 here.
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,6 +13,14 @@ namespace pillora {
 // variable named by overrideVariable (PILLORA_HOME, VELSOR_HOME), when set and not empty,
 // names the folder instead. Asked anew at every call.
 std::string programFolder(const char* overrideVariable);
+
+// The folder that holds the running executable, whatever PILLORA_HOME says: the programs of
+// an installation sit side by side.
+std::filesystem::path executableFolder();
+
+// The user's cache folder: XDG_CACHE_HOME when it names an absolute path, else ~/.cache;
+// the system's temporary folder when neither is known.
+std::filesystem::path userCacheFolder();
 
 // folder + separator + name; the name may start with a separator of either kind.
 std::string joinPath(std::string_view folder, std::string_view name);

@@ -6,6 +6,7 @@ set -u
 tool=$1 sample=$2 fixtures=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+export XDG_CACHE_HOME="$work/cache"
 failures=0
 
 check() {  # description, expected status, actual status
@@ -37,6 +38,22 @@ check "build from a missing CSV" 1 $?
 "$tool" dump "$fixtures/V2000_no-password.mdb" >/dev/null 2>"$work/err"
 check "dump an Access file without the profile table" 1 $?
 grep -q "tblDrugBag" "$work/err" || { echo "FAIL: no clear message: $(cat "$work/err")"; failures=$((failures + 1)); }
+expect_message() {  # description, expected status, text the message holds, dump arguments...
+  description=$1 status=$2 text=$3
+  shift 3
+  "$tool" dump "$@" >/dev/null 2>"$work/err"
+  check "$description" "$status" $?
+  [ "$(wc -l <"$work/err")" -eq 1 ] && grep -q -- "$text" "$work/err" ||
+    { echo "FAIL: $description: no clear message: $(cat "$work/err")"; failures=$((failures + 1)); }
+}
+expect_message "dump a protected file without its password" 1 "not a valid password" \
+  "$fixtures/V2000_with-password.mdb"
+expect_message "dump a protected file with its password" 1 "no such table: tblDrugBag" \
+  --password password "$fixtures/V2000_with-password.mdb"
+head -c 122880 "$fixtures/V2000_no-password.mdb" >"$work/cut.mdb"
+expect_message "dump a file cut short" 1 "table Table1 gives 0 rows where it declares 3" \
+  "$work/cut.mdb"
+
 "$tool" dump "$work/none.mdb" >/dev/null 2>&1
 check "dump a missing database" 1 $?
 "$tool" >/dev/null 2>&1
@@ -45,6 +62,8 @@ check "no arguments" 2 $?
 check "build without a database" 2 $?
 "$tool" --help | grep -q "is NULL"
 check "help" 0 $?
+"$tool" --help | grep -q "dump \[--password TEXT\] <database>"
+check "help names the password" 0 $?
 
 echo "$failures failed"
 [ "$failures" -eq 0 ]

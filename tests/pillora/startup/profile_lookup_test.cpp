@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 
 #include "pillora/profiletool/profile_csv.h"
 #include "pillora/profiletool/profile_database.h"
@@ -27,7 +29,8 @@ constexpr char kProfiles[] =
     "AC12345129,ACETAMINOPHEN,退熱寧錠,白色錠,退燒,每日不可超過八錠。不可併用。,  ,肝病者慎用。\r\n"
     "AC99999100,,,,,,,\r\n"
     "AC99998100,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
-    "AO'1234500,O'DRUG,歐錠,藍色錠,測試,無。,嗜睡,小心。\r\n";
+    "AO'1234500,O'DRUG,歐錠,藍色錠,測試,無。,嗜睡,小心。\r\n"
+    "AC1234_100,PATTERN,圖樣錠,,,,,\r\n";
 
 class ProfileLookupTest : public ::testing::Test {
  protected:
@@ -155,6 +158,47 @@ TEST_F(ProfileLookupTest, ADrugNotFoundKeepsItsJobValuesAndGetsNoWarning) {
     EXPECT_EQ(item.藥品名稱(), u"job name");
     EXPECT_EQ(item.中文藥名(), u"");
     EXPECT_EQ(item.警語(), u"");
+  }
+}
+
+TEST_F(ProfileLookupTest, ACodeWithAPatternCharacterIsNotSearched) {
+  // Searched, "AC__%%%%%%" and "AC1234510_" would find AC12345100; the exact ".drg" search
+  // would find the row AC1234_100. Both lookups treat them as not found.
+  for (const char16_t* code : {u"AC__%%%%%%", u"AC1234510_", u"%C12345100", u"AC[1]45100",
+                               u"AC*2345100", u"AC?2345100", u"AC#2345100", u"AC1234_100"}) {
+    SCOPED_TRACE(toUtf8(code));
+    const CDrugBagItem item = lookedUp(code, u"ALLOPURINOL");
+    EXPECT_EQ(item.藥品名稱(), u"job name");
+    EXPECT_EQ(item.中文藥名(), u"");
+    EXPECT_EQ(item.警語(), u"");
+    CDrugBagItem single = drug(code);
+    m_lookup.lookUpDrgProfile(single);
+    EXPECT_EQ(single.藥品名稱(), u"job name");
+    EXPECT_EQ(single.中文藥名(), u"");
+  }
+  EXPECT_EQ(profileSearchQuery(u"AC__%%%%%%"),  // the query text itself stays as it was
+            u"SELECT * FROM tblDrugBag WHERE 藥品代碼 LIKE 'A%' AND  (藥品代碼 LIKE '%__%%%%%%')");
+}
+
+TEST_F(ProfileLookupTest, ADatabaseThatCannotBeOpenedIsNotedOncePerJob) {
+  std::string damaged = readFileBytes(testing::sharedFixture("jet/V2000_no-password.mdb"));
+  damaged[0x2037] = '\xff';  // makes the Access reader crash
+  std::filesystem::remove(database());
+  for (const char* bytes : {"", "damaged"}) {
+    SCOPED_TRACE(bytes);
+    if (*bytes != '\0') m_home.write("dbDrugProfile.mdb", damaged);
+    std::ostringstream notices;
+    m_state.notices = &notices;
+    ProfileLookup job(m_state);
+    for (const char16_t* brand : {u"Phenytoin", u"Panadol", u"Phenytoin"}) {
+      CDrugBagItem item = drug(u"AC12345100", brand);
+      job.lookUpProfile(item);
+      EXPECT_EQ(item.藥品名稱(), u"job name");
+      EXPECT_EQ(item.警語(), Text(brand) == u"Panadol" ? Text() : Text(kWarningB));
+    }
+    const std::string text = notices.str();
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << text;
+    EXPECT_TRUE(text.starts_with("pillora: the drug-profile database cannot be opened: ")) << text;
   }
 }
 

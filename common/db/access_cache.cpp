@@ -1,0 +1,143 @@
+#include "common/db/access_cache.h"
+
+#include <array>
+#include <charconv>
+#include <map>
+#include <random>
+#include <string>
+
+#include "common/db/access_copy.h"
+#include "common/text/convert.h"
+#include "common/text/errors.h"
+#include "platform/files/files.h"
+#include "platform/process/child_process.h"
+
+namespace fs = std::filesystem;
+
+namespace pillora {
+
+namespace {
+
+constexpr auto kReadTimeout = std::chrono::seconds(20);
+constexpr const char* kReaderName = "pillora-access-copy";
+
+std::string hex(std::uint64_t value) {
+  std::array<char, 16> digits{};
+  const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value, 16);
+  return {digits.data(), result.ptr};
+}
+
+// FNV-1a: a stable short name for a long path.
+std::uint64_t pathHash(const std::string& path) {
+  std::uint64_t hash = 0xcbf29ce484222325ULL;
+  for (const char c : path) {
+    hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3ULL;
+  }
+  return hash;
+}
+
+// The copy's file name: the file's own part, then its size and modification time.
+struct CopyName {
+  std::string ofFile;  // shared by every copy of one Access file
+  std::string full;
+};
+
+CopyName copyName(const fs::path& file) {
+  std::error_code error;
+  const fs::path absolute = fs::absolute(file, error);
+  const auto size = fs::file_size(file, error);
+  const auto modified = fs::last_write_time(file, error);
+  if (error) throw DatabaseError("cannot read the Access database file " + file.string());
+  const std::string ofFile = hex(pathHash(absolute.string())) + "-";
+  const auto sinceEpoch = std::chrono::duration_cast<std::chrono::nanoseconds>(
+      std::chrono::file_clock::to_sys(modified).time_since_epoch());
+  return {ofFile, ofFile + decimal(static_cast<std::int64_t>(size)) + "-" +
+                      decimal(sinceEpoch.count()) + ".sqlite"};
+}
+
+// Files that could not be read, by copy name, with the reason.
+std::map<std::string, std::string>& failedReads() {
+  static std::map<std::string, std::string> failed;
+  return failed;
+}
+
+fs::path readerProgram() {
+  const fs::path beside = executableFolder() / kReaderName;
+  std::error_code error;
+  return fs::is_regular_file(beside, error) ? beside : fs::path(PILLORA_ACCESS_COPY_BUILD_PATH);
+}
+
+std::string whyNotRead(const fs::path& file, const ChildOutcome& outcome) {
+  // The reader's own message names the file and the reason.
+  if (outcome.exitCode == kAccessCopyFailed && !outcome.lastErrorLine.empty()) {
+    return outcome.lastErrorLine;
+  }
+  std::string reason =
+      "the reader failed (exit status " + decimal(outcome.exitCode.value_or(-1)) + ")";
+  if (outcome.timedOut)
+    reason = "the reader took longer than " + decimal(kReadTimeout.count()) + " s";
+  if (outcome.signal) reason = "the reader crashed (signal " + decimal(*outcome.signal) + ")";
+  return "cannot read the Access database file " + file.string() + ": " + reason;
+}
+
+// Has the reader write the copy under a name of its own in folder; returns that name.
+fs::path writeCopy(const fs::path& file, const fs::path& folder, const CopyName& name) {
+  fs::path written = folder / (name.full + "." + hex(std::random_device()()) + ".tmp");
+  const ChildOutcome outcome = runChild(readerProgram(), {file, written}, kReadTimeout);
+  if (outcome.exitCode == 0) return written;
+  std::error_code ignored;
+  fs::remove(written, ignored);
+  const std::string reason = whyNotRead(file, outcome);
+  failedReads().emplace(name.full, reason);
+  throw DatabaseError(reason);
+}
+
+void removeOlderCopies(const fs::path& folder, const CopyName& name) {
+  std::error_code error;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    const std::string entry = it->path().filename().string();
+    if (entry.starts_with(name.ofFile) && entry.ends_with(".sqlite") && entry != name.full) {
+      std::error_code ignored;
+      fs::remove(it->path(), ignored);
+    }
+  }
+}
+
+std::unique_ptr<SqliteBackend> openCopy(const fs::path& copy, const fs::path& file) {
+  auto backend = SqliteBackend::openReadOnly(copy.string());
+  backend->refuseWrites("this platform reads Access database files but does not write them: " +
+                        file.string());
+  return backend;
+}
+
+// Without a cache folder: a copy in the temporary folder, gone once it is open.
+std::unique_ptr<SqliteBackend> openTemporaryCopy(const fs::path& file, const CopyName& name) {
+  const fs::path written = writeCopy(file, temporaryFolder(), name);
+  auto backend = openCopy(written, file);
+  std::error_code ignored;
+  fs::remove(written, ignored);
+  return backend;
+}
+
+}  // namespace
+
+std::unique_ptr<SqliteBackend> openAccessFile(const fs::path& file) {
+  const CopyName name = copyName(file);
+  if (const auto failed = failedReads().find(name.full); failed != failedReads().end()) {
+    throw DatabaseError(failed->second);
+  }
+  const fs::path folder = userCacheFolder() / "pillora";
+  std::error_code error;
+  fs::create_directories(folder, error);
+  if (error) return openTemporaryCopy(file, name);
+  const fs::path copy = folder / name.full;
+  if (!fs::exists(copy, error)) {
+    fs::rename(writeCopy(file, folder, name), copy, error);
+    if (error)
+      throw DatabaseError("cannot keep the copy of " + file.string() + ": " + error.message());
+    removeOlderCopies(folder, name);
+  }
+  return openCopy(copy, file);
+}
+
+}  // namespace pillora

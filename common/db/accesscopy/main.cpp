@@ -1,0 +1,44 @@
+// pillora-access-copy <access file> <sqlite file>: copies an Access database file into a new
+// SQLite file. The drug-bag programs run it as a child process, since a damaged Access file
+// can crash or hang libmdb; it limits its own memory and processor time before it reads.
+// Exit status 0 when the copy is complete; otherwise kAccessCopyFailed with one line on
+// standard error as its last output (libmdb may have warned before it).
+#include <iostream>
+
+#include "common/db/access_copy.h"
+#include "common/text/errors.h"
+#include "platform/process/resource_limits.h"
+
+namespace {
+
+constexpr std::uint64_t kAddressSpace = std::uint64_t{1} << 30;
+constexpr unsigned int kCpuSeconds = 30;
+constexpr int kUsage = 2;
+
+}  // namespace
+
+#ifdef __SANITIZE_ADDRESS__
+// A damaged file may crash libmdb; that crash is the reader's answer and must end it by its
+// signal, as in a normal build, not as a sanitizer report.
+extern "C" const char* __asan_default_options() {  // NOLINT(bugprone-reserved-identifier)
+  return "handle_segv=0:handle_sigbus=0:handle_sigfpe=0:handle_abort=0";
+}
+#endif
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::cerr << "usage: pillora-access-copy <access file> <sqlite file>\n";
+    return kUsage;
+  }
+  try {
+    pillora::limitResources(kAddressSpace, kCpuSeconds);
+    pillora::copyAccessFile(argv[1], argv[2]);
+    return 0;
+  } catch (const pillora::DatabaseError& error) {
+    std::cerr << "\n" << error.what() << "\n";
+  } catch (const std::exception& error) {
+    std::cerr << "\ncannot read the Access database file " << argv[1] << ": " << error.what()
+              << "\n";
+  }
+  return pillora::kAccessCopyFailed;
+}

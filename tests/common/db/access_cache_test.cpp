@@ -1,0 +1,121 @@
+// Access files read by the helper program into the cache folder: read once, read again when
+// changed, and damaged files refused with one clear line instead of a crash or a hang.
+#include "common/db/access_cache.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "common/text/errors.h"
+#include "common/text/textfile.h"
+#include "tests/support/scoped_environment.h"
+#include "tests/support/scratch_folder.h"
+
+namespace fs = std::filesystem;
+
+namespace pillora {
+namespace {
+
+using testing::ScopedEnvironment;
+using testing::ScratchFolder;
+using testing::sharedFixture;
+
+std::string fixtureBytes(const std::string& file) {
+  return readFileBytes(sharedFixture("jet/" + file));
+}
+
+std::vector<fs::path> filesIn(const fs::path& folder) {
+  std::vector<fs::path> files;
+  std::error_code error;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    files.push_back(it->path());
+  }
+  return files;
+}
+
+Text firstText(SqliteBackend& database, const Text& sql) {
+  const QueryResult result = database.query(sql, 1);
+  return result.rows.empty() || !result.rows[0][0] ? Text(u"(none)") : *result.rows[0][0];
+}
+
+class AccessCacheTest : public ::testing::Test {
+ protected:
+  fs::path cache() const { return m_scratch.folder() / "cache" / "pillora"; }
+  std::string write(const std::string& name, const std::string& bytes) const {
+    return m_scratch.write(name, bytes);
+  }
+
+  ScratchFolder m_scratch;
+  ScopedEnvironment m_cacheHome{"XDG_CACHE_HOME", (m_scratch.folder() / "cache").string()};
+};
+
+TEST_F(AccessCacheTest, AFileIsReadOnceAndAgainWhenItChanges) {
+  const std::string file = write("profiles.mdb", fixtureBytes("V2000_no-password.mdb"));
+  EXPECT_EQ(firstText(*openAccessFile(file), u"SELECT Data FROM Table1 WHERE ID = 2"), u"Two");
+  const std::vector<fs::path> copies = filesIn(cache());
+  ASSERT_EQ(copies.size(), 1U);
+  const auto written = fs::last_write_time(copies[0]);
+
+  EXPECT_EQ(firstText(*openAccessFile(file), u"SELECT count(*) FROM Table1"), u"3");
+  EXPECT_EQ(filesIn(cache()), copies);
+  EXPECT_EQ(fs::last_write_time(copies[0]), written);  // served from the cache
+
+  fs::last_write_time(file, fs::last_write_time(file) + std::chrono::seconds(1));
+  EXPECT_EQ(firstText(*openAccessFile(file), u"SELECT Data FROM Table1 WHERE ID = 3"), u"Three");
+  const std::vector<fs::path> renewed = filesIn(cache());
+  ASSERT_EQ(renewed.size(), 1U);  // the older copy is gone
+  EXPECT_NE(renewed[0], copies[0]);
+}
+
+TEST_F(AccessCacheTest, ARowWithADeletedColumnReadsTheTablesColumns) {
+  const std::string file = write("deleted.mdb", fixtureBytes("V2003_deleted-column.mdb"));
+  const auto database = openAccessFile(file);
+  EXPECT_EQ(firstText(*database, u"SELECT count(*) FROM Table1"), u"2");
+  EXPECT_EQ(firstText(*database, u"SELECT data2 FROM Table1 WHERE id = 3"), u"bar2");
+}
+
+TEST_F(AccessCacheTest, ADamagedFileFailsWithOneLineAndNoCopy) {
+  std::string changedByte = fixtureBytes("V2000_no-password.mdb");
+  changedByte[0x2037] = '\xff';
+  struct Case {
+    const char* name;
+    std::string bytes;
+    const char* reason;
+  };
+  for (const Case& c : {
+           Case{"crash.mdb", changedByte, ": the reader crashed (signal 11)"},
+           Case{"header-only.mdb", fixtureBytes("V2000_no-password.mdb").substr(0, 122880),
+                ": table Table1 gives 0 rows where it declares 3"},
+       }) {
+    SCOPED_TRACE(c.name);
+    const std::string file = write(c.name, c.bytes);
+    for (int attempt = 0; attempt < 2; ++attempt) {  // the second fails alike, without reading
+      try {
+        openAccessFile(file);
+        ADD_FAILURE() << "the damaged file opened";
+      } catch (const DatabaseError& error) {
+        const std::string message = error.what();
+        EXPECT_NE(message.find(file), std::string::npos) << message;
+        EXPECT_TRUE(message.ends_with(c.reason)) << message;
+        EXPECT_EQ(message.find('\n'), std::string::npos) << message;
+      }
+    }
+  }
+  EXPECT_TRUE(filesIn(cache()).empty());
+}
+
+TEST_F(AccessCacheTest, WithoutACacheFolderTheCopyLastsOneConnection) {
+  const std::string file = write("profiles.mdb", fixtureBytes("V2003_with-password.mdb"));
+  const std::string notAFolder = write("cache-file", "x");
+  const fs::path temporary = m_scratch.folder() / "tmp";
+  fs::create_directory(temporary);
+  const ScopedEnvironment cacheHome("XDG_CACHE_HOME", notAFolder);
+  const ScopedEnvironment tmpdir("TMPDIR", temporary.string());
+  const auto database = openAccessFile(file);
+  EXPECT_EQ(firstText(*database, u"SELECT Data FROM Table1 WHERE ID = 1"), u"One");
+  EXPECT_TRUE(filesIn(temporary).empty());
+}
+
+}  // namespace
+}  // namespace pillora

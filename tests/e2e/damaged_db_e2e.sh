@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# End to end: damaged Access files as the drug-profile database. pillora prints the sample job
+# with the job file's values, as with no database at all, says once on standard error that
+# the database cannot be opened, and ends in bounded time; libmdb's warnings stay away.
+#
+# Environment: PILLORA_BIN, PILLORA_SAMPLES, PILLORA_SHARED_DIR.
+set -uo pipefail
+
+: "${PILLORA_BIN:?}" "${PILLORA_SAMPLES:?}" "${PILLORA_SHARED_DIR:?}"
+fixtures=$PILLORA_SHARED_DIR/fixtures/jet
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export PILLORA_HOME="$work/home" XDG_CACHE_HOME="$work/cache" PILLORA_OUTPUT_DIR="$work/out"
+# Under the leak checker the used suppressions would be listed on standard error.
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}print_suppressions=0"
+mkdir -p "$PILLORA_HOME" "$PILLORA_OUTPUT_DIR"
+failures=0
+
+run_sample() {  # name: prints the sample job with the database in place, keeps log and errors
+  export PILLORA_PRINT_LOG="$work/$1.log"
+  local start=$SECONDS
+  "$PILLORA_BIN" "$PILLORA_SAMPLES/sample.ndrg" 全部列印 "Pillora PDF" 2>"$work/$1.err"
+  status=$?
+  elapsed=$((SECONDS - start))
+}
+
+run_sample none
+cp "$fixtures/V2000_no-password.mdb" "$work/crash.mdb"
+printf '\377' | dd of="$work/crash.mdb" bs=1 seek=$((0x2037)) conv=notrunc 2>/dev/null
+head -c 96256 "$fixtures/V1997_jet3.mdb" >"$work/hang.mdb"
+
+for damaged in crash hang; do
+  cp "$work/$damaged.mdb" "$PILLORA_HOME/dbDrugProfile.mdb"
+  run_sample "$damaged"
+  fail() { echo "FAIL [$damaged]: $*"; failures=$((failures + 1)); }
+  [ "$status" -eq 0 ] || fail "exit status $status"
+  [ "$elapsed" -le 40 ] || fail "took $elapsed s"
+  [ "$(wc -l <"$work/$damaged.err")" -eq 1 ] || fail "not one line on standard error: $(head -c 500 "$work/$damaged.err")"
+  grep -q "^pillora: the drug-profile database cannot be opened: cannot read the Access database file" \
+    "$work/$damaged.err" || fail "no clear message: $(head -c 500 "$work/$damaged.err")"
+  cmp -s "$work/none.log" "$work/$damaged.log" || fail "the bags differ from those without a database"
+done
+grep -q "crashed (signal 11)" "$work/crash.err" || { echo "FAIL: no crash reported"; failures=$((failures + 1)); }
+grep -q "took longer than" "$work/hang.err" || { echo "FAIL: no time limit reported"; failures=$((failures + 1)); }
+[ -s "$work/none.log" ] || { echo "FAIL: nothing printed"; failures=$((failures + 1)); }
+
+echo "$failures failed"
+[ "$failures" -eq 0 ]
