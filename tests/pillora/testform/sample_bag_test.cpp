@@ -4,12 +4,15 @@
 
 #include <QApplication>
 #include <array>
+#include <clocale>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <string>
 
 #include "pillora/testform/form1.h"
 #include "platform/print/system_printers.h"
+#include "tests/support/comma_decimal_locale.h"
 #include "tests/support/log_lines.h"
 #include "tests/support/recording_printer.h"
 #include "tests/support/scoped_environment.h"
@@ -69,9 +72,11 @@ TEST_F(TestForm, MarkersChangeTheSampleAsTheyChangeEveryBag) {
 }
 
 // The window itself, on Qt's offscreen platform and the built-in PDF printer: each click
-// prints one more bag, as a document of its own.
+// prints one more bag, as a document of its own. Qt takes the process locale from the
+// environment; a comma-decimal one must not change what the print log says.
 TEST_F(TestForm, EachClickOfCommand1PrintsOneBag) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);  // a display the caller chose stays
+  const ScopedEnvironment locale("LC_ALL", kCommaDecimalLocale);
   const std::string log = folder.file("print.log");
   const ScopedEnvironment printLog("PILLORA_PRINT_LOG", log);
   const ScopedEnvironment output("PILLORA_OUTPUT_DIR", folder.file("out"));
@@ -100,6 +105,11 @@ TEST_F(TestForm, EachClickOfCommand1PrintsOneBag) {
   EXPECT_EQ(footers(), 2);
   EXPECT_TRUE(std::filesystem::is_regular_file(folder.file("out/Form1.pdf")));
   EXPECT_TRUE(std::filesystem::is_regular_file(folder.file("out/Form1-2.pdf")));
+  const std::regex pointCoordinates("text\t-?[0-9]+\\.[0-9]{2}\t-?[0-9]+\\.[0-9]{2}\t.*");
+  for (const std::string& line : readLogLines(log)) {
+    if (line.starts_with("text")) EXPECT_TRUE(std::regex_match(line, pointCoordinates)) << line;
+  }
+  std::setlocale(LC_ALL, "C");
 }
 
 }  // namespace
