@@ -5,8 +5,9 @@
 //   line <x1> <y1> <x2> <y2>
 //   newpage
 //   enddoc
-// Coordinates carry two decimals, the font size is the shortest decimal of its
-// single-precision value; in text fields \ TAB CR LF are written as \\ \t \r \n.
+// Coordinates carry two decimals with a decimal point whatever the locale, the font size is
+// the shortest decimal of its single-precision value; in text fields \ TAB CR LF NUL are
+// written as \\ \t \r \n \0.
 #include <functional>
 #include <string>
 
@@ -33,7 +34,8 @@ class PrintLog : public PageSink {
 };
 
 // A writer that appends each line (with LF) to a file, flushed at once so that nothing is
-// lost when the program ends abnormally. PrinterError when the file cannot be opened.
+// lost when the program ends abnormally. PrinterError when the file cannot be opened, and
+// from the writer when a line cannot be written.
 PrintLog::Writer appendingFileWriter(const std::string& path);
 
 }  // namespace pillora
