@@ -3,6 +3,7 @@
 #include <cairo-pdf.h>
 
 #include <cmath>
+#include <utility>
 
 #include "common/text/errors.h"
 
@@ -55,6 +56,12 @@ void PdfTarget::endDocument() {
   m_deliver(pdf);
 }
 
+void PdfTarget::discardDocument() {
+  m_context.reset();
+  m_surface.reset();  // what the surface still writes out lands in the bytes cleared next
+  m_bytes.clear();
+}
+
 cairo_t* PngTarget::beginPage() {
   m_surface.reset(cairo_image_surface_create(CAIRO_FORMAT_RGB24, pixels(kPageWidthPoints),
                                              pixels(kPageHeightPoints)));
@@ -64,11 +71,10 @@ cairo_t* PngTarget::beginPage() {
   cairo_paint(cr);
   cairo_set_source_rgb(cr, 0.0, 0.0, 0.0);
   cairo_scale(cr, kDotsPerInch / 72.0, kDotsPerInch / 72.0);
-  ++m_pageNumber;
   return cr;
 }
 
-std::string PngTarget::takePage() {
+void PngTarget::endPage() {
   const cairo_status_t drawing = cairo_status(m_context.get());
   m_context.reset();
   std::string png;
@@ -77,19 +83,23 @@ std::string PngTarget::takePage() {
   m_surface.reset();
   check(drawing);
   check(writing);
-  return png;
-}
-
-void PngTarget::endPage() {
-  const std::string png = takePage();
-  m_deliver(m_pageNumber, png);
+  m_pages.push_back(std::move(png));
 }
 
 void PngTarget::endDocument() {
-  const int page = m_pageNumber;
-  m_pageNumber = 0;
-  const std::string png = takePage();
-  m_deliver(page, png);
+  try {
+    endPage();
+  } catch (const PrinterError&) {
+    m_pages.clear();
+    throw;
+  }
+  m_deliver(std::exchange(m_pages, {}));
+}
+
+void PngTarget::discardDocument() {
+  m_context.reset();
+  m_surface.reset();
+  m_pages.clear();
 }
 
 }  // namespace pillora

@@ -53,6 +53,7 @@ cairo_t* PageRenderer::page() {
     m_page = m_target->beginPage();
   }
   for (; m_pendingBreaks > 0; --m_pendingBreaks) {
+    m_page = nullptr;  // the page is gone once the target ends it, even when that fails
     m_target->endPage();
     m_page = m_target->beginPage();
   }
@@ -89,6 +90,12 @@ void PageRenderer::endDoc() {
   page();
   m_page = nullptr;
   m_target->endDocument();
+}
+
+void PageRenderer::dropDoc() {
+  m_page = nullptr;
+  m_pendingBreaks = 0;
+  m_target->discardDocument();
 }
 
 }  // namespace pillora

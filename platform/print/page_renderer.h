@@ -10,8 +10,8 @@
 // marks a page break that takes effect at the next drawing call, so a trailing new page
 // before the end of the document leaves no blank sheet, while two page breaks in a row
 // with drawing after them leave the blank sheet between them. An end of document with
-// nothing drawn since the previous one produces nothing. A document that is never ended is
-// dropped unsent.
+// nothing drawn since the previous one produces nothing. A document that is never ended, or
+// is dropped after a failure, is not sent.
 #include <cairo.h>
 
 #include <memory>
@@ -35,6 +35,8 @@ class DocumentTarget {
   // Ends the last page and hands the document on; the next beginPage starts a new
   // document even when this fails with PrinterError.
   virtual void endDocument() = 0;
+  // Drops the open document, if any, unsent; the next beginPage starts a new document.
+  virtual void discardDocument() = 0;
 };
 
 class PageRenderer : public PageSink {
@@ -45,6 +47,7 @@ class PageRenderer : public PageSink {
   void line(float x1, float y1, float x2, float y2) override;
   void newPage() override;
   void endDoc() override;
+  void dropDoc() override;
 
  private:
   // The page the next drawing goes on, after the page breaks marked since the last one.

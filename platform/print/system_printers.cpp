@@ -23,6 +23,16 @@ std::string outputFolder() {
   return folder.empty() ? "." : folder;
 }
 
+// The files of a PNG document: -p1.png, -p2.png, ...
+std::vector<DocumentFile> pngFiles(const std::vector<std::string>& pages) {
+  std::vector<DocumentFile> files;
+  files.reserve(pages.size());
+  for (std::size_t i = 0; i < pages.size(); ++i) {
+    files.push_back({"-p" + std::to_string(i + 1) + ".png", pages[i]});
+  }
+  return files;
+}
+
 }  // namespace
 
 SystemPrinters::SystemPrinters() : m_files(outputFolder()) {
@@ -82,16 +92,14 @@ std::unique_ptr<PageSink> SystemPrinters::outputFor(const Printer& printer) {
             sendPdfToCups(queue, m_files.jobTitle(), pdf);
           }));
     case Kind::PdfFiles:
-      return std::make_unique<PageRenderer>(std::make_unique<PdfTarget>(
-          [this](const std::string& pdf) { m_files.writeNewDocument(".pdf", pdf); }));
+      return std::make_unique<PageRenderer>(
+          std::make_unique<PdfTarget>([this](const std::string& pdf) {
+            m_files.writeNewDocument({{".pdf", pdf}});
+          }));
     case Kind::PngFiles:
-      return std::make_unique<PageRenderer>(std::make_unique<PngTarget>(
-          [this, document = std::string()](int page, const std::string& png) mutable {
-            if (page == 1) {
-              document = m_files.writeNewDocument("-p1.png", png);
-            } else {
-              writeDocumentFile(document + "-p" + std::to_string(page) + ".png", png);
-            }
+      return std::make_unique<PageRenderer>(
+          std::make_unique<PngTarget>([this](const std::vector<std::string>& pages) {
+            m_files.writeNewDocument(pngFiles(pages));
           }));
   }
   throw PrinterError("unknown kind of printer");
