@@ -2,7 +2,6 @@
 
 #include <cups/cups.h>
 
-#include <iostream>
 #include <memory>
 
 #include "common/text/errors.h"
@@ -30,7 +29,6 @@ std::string instanceName(const std::string& name, const cups_dest_t& dest) {
       c = ' ';
     }
   }
-  std::cerr << "pillora: " << message << std::endl;
   throw PrinterError(message);
 }
 

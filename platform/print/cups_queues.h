@@ -21,8 +21,7 @@ struct CupsQueue {
 std::vector<CupsQueue> cupsQueues();
 
 // Sends one PDF document as one job (application/pdf) titled `title`. When CUPS refuses or
-// cannot be reached, the reason goes to standard error as one line and PrinterError is
-// thrown with the same text.
+// cannot be reached, PrinterError says so in one line: "cannot print on <queue>: <reason>".
 void sendPdfToCups(const std::string& queueName, const std::string& title, const std::string& pdf);
 
 }  // namespace pillora

@@ -3,11 +3,14 @@
 # its description, the default queue, LPDEST, and the failures of a queue that vanished
 # and of a server that stopped. The capture backend keeps the bytes each job delivered.
 #
-# Usage: cups_test.sh PRINT_DRIVER   (PILLORA_SHARED_DIR names the shared test services)
+# Usage: cups_test.sh PRINT_DRIVER PILLORA_BIN SAMPLE_JOB
+#        (PILLORA_SHARED_DIR names the shared test services)
 # Exit status 77 (skipped) only when no CUPS scheduler is installed.
 set -euo pipefail
 
 driver=$1
+pillora=$2
+sample=$3
 services=${PILLORA_SHARED_DIR:?}/test-services/cups
 PATH=$PATH:/usr/sbin:/sbin
 if ! command -v cupsd >/dev/null || ! command -v lpadmin >/dev/null; then
@@ -62,6 +65,11 @@ captured_job() {
   fail "no job number $count arrived in $folder"
 }
 
+# The only line of a file of standard error output is the expected one.
+one_error_line() { # file, expected line (a grep pattern)
+  [ "$(wc -l <"$1")" -eq 1 ] && grep -qx "$2" "$1" || fail "not one error line: $(cat "$1")"
+}
+
 is_pdf_of_sample() {
   [ "$(head -c 5 "$1")" = "%PDF-" ] && pdftotext "$1" - | grep -q '藥袋測試'
 }
@@ -107,18 +115,25 @@ captured_job "$work/bags" 3 >/dev/null
 grep -q 'argv\[3\]="inst.ndrg"' "$server/log/error_log" || fail "instance job not printed"
 pass "an lpoptions instance prints on its queue"
 
+lpadmin -p Refusing -E -v "capture:$work/counter" -D "Refusing Printer" 2>/dev/null
+cupsreject Refusing
+status=0
+"$pillora" "$sample" 全部列印 "Refusing Printer" 2>"$work/refused.err" >/dev/null || status=$?
+[ "$status" -eq 1 ] || fail "a queue refusing jobs gave status $status"
+one_error_line "$work/refused.err" 'pillora: cannot print on Refusing: .*'
+pass "pillora reports a queue that refuses jobs on one line"
+
 status=0
 "$driver" "$work/jobs/1.ndrg" "Gone Printer" "lpadmin -x Gone" 2>"$work/gone.err" || status=$?
 [ "$status" -eq 1 ] || fail "a vanished queue gave status $status"
-grep -qx 'pillora: cannot print on Gone: there is no such print queue' "$work/gone.err" || fail "no error line: $(cat "$work/gone.err")"
+one_error_line "$work/gone.err" 'pillora: cannot print on Gone: there is no such print queue'
 pass "a vanished queue is a printer error, reported on standard error"
 
 status=0
 "$driver" "$work/jobs/2.ndrg" "BagPrinter1" "'$services/stop-cups.sh' '$server'" 2>"$work/down.err" ||
   status=$?
 [ "$status" -eq 1 ] || fail "a stopped server gave status $status"
-grep -q '^pillora: cannot print on BagPrinter1: the print server .* does not answer$' "$work/down.err" ||
-  fail "no error line: $(cat "$work/down.err")"
+one_error_line "$work/down.err" 'pillora: cannot print on BagPrinter1: the print server .* does not answer'
 pass "a stopped server is a printer error, reported on standard error"
 
 echo "$passed passed, 0 failed"
