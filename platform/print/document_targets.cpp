@@ -22,6 +22,11 @@ void check(cairo_status_t status) {
   }
 }
 
+std::string creator() {
+  return "pillora " + std::to_string(PILLORA_VERSION_MAJOR) + "." +
+         std::to_string(PILLORA_VERSION_MINOR) + "." + std::to_string(PILLORA_VERSION_PATCH);
+}
+
 int pixels(double points) {
   return static_cast<int>(std::lround(points / 72.0 * PngTarget::kDotsPerInch));
 }
@@ -32,6 +37,8 @@ cairo_t* PdfTarget::beginPage() {
   if (!m_context) {
     m_surface.reset(cairo_pdf_surface_create_for_stream(appendBytes, &m_bytes, kPageWidthPoints,
                                                         kPageHeightPoints));
+    cairo_pdf_surface_set_metadata(m_surface.get(), CAIRO_PDF_METADATA_TITLE, m_title().c_str());
+    cairo_pdf_surface_set_metadata(m_surface.get(), CAIRO_PDF_METADATA_CREATOR, creator().c_str());
     m_context.reset(cairo_create(m_surface.get()));
   }
   return m_context.get();

@@ -11,11 +11,16 @@
 
 namespace pillora {
 
+// Each PDF names its title (asked for when the document begins) and pillora with its
+// version as its creator.
 class PdfTarget : public DocumentTarget {
  public:
   // Receives each finished document's PDF bytes.
   using Deliver = std::function<void(const std::string& pdf)>;
-  explicit PdfTarget(Deliver deliver) : m_deliver(std::move(deliver)) {}
+  // The title of the document about to begin.
+  using Title = std::function<std::string()>;
+  PdfTarget(Deliver deliver, Title title)
+      : m_deliver(std::move(deliver)), m_title(std::move(title)) {}
 
   cairo_t* beginPage() override;
   void endPage() override;
@@ -24,6 +29,7 @@ class PdfTarget : public DocumentTarget {
 
  private:
   Deliver m_deliver;
+  Title m_title;
   std::string m_bytes;
   CairoSurface m_surface;
   CairoContext m_context;

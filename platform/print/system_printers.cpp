@@ -75,6 +75,10 @@ void SystemPrinters::choose(std::size_t index) {
   makeCurrent(m_printers[index]);
 }
 
+PdfTarget::Title SystemPrinters::jobTitle() const {
+  return [this] { return m_files.jobTitle(); };
+}
+
 void SystemPrinters::makeCurrent(const Printer& printer) {
   m_output = outputFor(printer);
   if (m_log) {
@@ -90,12 +94,14 @@ std::unique_ptr<PageSink> SystemPrinters::outputFor(const Printer& printer) {
       return std::make_unique<PageRenderer>(std::make_unique<PdfTarget>(
           [this, queue = toUtf8(printer.entry.queueName)](const std::string& pdf) {
             sendPdfToCups(queue, m_files.jobTitle(), pdf);
-          }));
+          },
+          jobTitle()));
     case Kind::PdfFiles:
-      return std::make_unique<PageRenderer>(
-          std::make_unique<PdfTarget>([this](const std::string& pdf) {
+      return std::make_unique<PageRenderer>(std::make_unique<PdfTarget>(
+          [this](const std::string& pdf) {
             m_files.writeNewDocument({{".pdf", pdf}});
-          }));
+          },
+          jobTitle()));
     case Kind::PngFiles:
       return std::make_unique<PageRenderer>(
           std::make_unique<PngTarget>([this](const std::vector<std::string>& pages) {

@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/print/document_targets.h"
 #include "platform/print/output_files.h"
 #include "platform/print/pen_printer.h"
 #include "platform/print/print_log.h"
@@ -43,6 +44,8 @@ class SystemPrinters : public Printers {
   };
 
   void makeCurrent(const Printer& printer);
+  // The job file's name as it is when a document begins: the title of its PDF.
+  PdfTarget::Title jobTitle() const;
   std::unique_ptr<PageSink> outputFor(const Printer& printer);
 
   std::vector<Printer> m_printers;

@@ -98,6 +98,7 @@ job=$(captured_job "$work/bags" 1)
 is_pdf_of_sample "$job" || fail "$job is not the sample PDF"
 grep -qxF "printer	Bag Printer 1" "$work/print.log" || fail "print log lacks the printer line"
 grep -q 'argv\[3\]="123.ndrg"' "$server/log/error_log" || fail "job not titled 123.ndrg"
+[ "$(pdfinfo "$job" | sed -n 's/^Title: *//p')" = 123.ndrg ] || fail "the PDF is not titled 123.ndrg"
 [ -z "$(ls -A "$work/counter")" ] && [ ! -e "$work/files" ] || fail "output went elsewhere too"
 pass "the queue chosen by ' Bag Printer 1 ' received one PDF job titled 123.ndrg"
 

@@ -50,11 +50,13 @@ using Delivered = std::vector<std::size_t>;
 using TargetMaker = std::function<std::unique_ptr<DocumentTarget>(Delivered&)>;
 
 std::unique_ptr<DocumentTarget> pdfCounting(Delivered& delivered) {
-  return std::make_unique<PdfTarget>([&](const std::string& pdf) {
-    const testing::ScratchFolder folder;
-    const int pages = testing::pdfPageCount(folder.write("document.pdf", pdf));
-    delivered.push_back(static_cast<std::size_t>(pages));
-  });
+  return std::make_unique<PdfTarget>(
+      [&](const std::string& pdf) {
+        const testing::ScratchFolder folder;
+        const int pages = testing::pdfPageCount(folder.write("document.pdf", pdf));
+        delivered.push_back(static_cast<std::size_t>(pages));
+      },
+      [] { return std::string("failing"); });
 }
 
 std::unique_ptr<DocumentTarget> pngCounting(Delivered& delivered) {

@@ -44,8 +44,8 @@ class PdfPrinter {
 
   testing::TempProgramFolder m_folder;
   std::vector<std::string> m_documents;
-  PageRenderer m_renderer{
-      std::make_unique<PdfTarget>([this](const std::string& pdf) { keep(pdf); })};
+  PageRenderer m_renderer{std::make_unique<PdfTarget>([this](const std::string& pdf) { keep(pdf); },
+                                                      [] { return std::string("renderer test"); })};
   PenPrinter m_printer{{&m_renderer}};
 };
 
