@@ -1,9 +1,10 @@
 #pragma once
 // Draws the printer's calls with Cairo and Pango onto the pages of a document target.
 //
-// Units: the calls come in twips, Cairo works in points (20 twips per point), origin at
-// the top-left corner of the sheet. Text is one line, no wrapping, its top-left corner at
-// the pen position, in the pen's font name, size and weight; lines are thin (0.5 pt) and
+// Units: the calls come in twips, Cairo works in points (20 twips per point). The origin
+// is the top-left corner of the printable area: by default the sheet's corner, for a
+// printer with margins that many points into the sheet. Text is one line, no wrapping, its top-left
+// corner at the pen position, in the pen's font name, size and weight; lines are thin (0.5 pt) and
 // black.
 //
 // Documents: a document begins with the first drawing call (text or line). A new page only
@@ -39,9 +40,16 @@ class DocumentTarget {
   virtual void discardDocument() = 0;
 };
 
+// Where the printable area begins on the sheet, in points from its top-left corner.
+struct PageOrigin {
+  double x = 0.0;
+  double y = 0.0;
+};
+
 class PageRenderer : public PageSink {
  public:
-  explicit PageRenderer(std::unique_ptr<DocumentTarget> target) : m_target(std::move(target)) {}
+  explicit PageRenderer(std::unique_ptr<DocumentTarget> target, PageOrigin origin = {})
+      : m_target(std::move(target)), m_origin(origin) {}
 
   void text(const Pen& pen, const Text& text) override;
   void line(float x1, float y1, float x2, float y2) override;
@@ -54,6 +62,7 @@ class PageRenderer : public PageSink {
   cairo_t* page();
 
   std::unique_ptr<DocumentTarget> m_target;
+  PageOrigin m_origin;
   cairo_t* m_page = nullptr;  // none while no document is open
   int m_pendingBreaks = 0;
 };

@@ -90,12 +90,16 @@ void SystemPrinters::makeCurrent(const Printer& printer) {
 
 std::unique_ptr<PageSink> SystemPrinters::outputFor(const Printer& printer) {
   switch (printer.kind) {
-    case Kind::Queue:
+    case Kind::Queue: {
+      const std::string queue = toUtf8(printer.entry.queueName);
+      const Margins margins = cupsA4Margins(queue);
       return std::make_unique<PageRenderer>(std::make_unique<PdfTarget>(
-          [this, queue = toUtf8(printer.entry.queueName)](const std::string& pdf) {
-            sendPdfToCups(queue, m_files.jobTitle(), pdf);
-          },
-          jobTitle()));
+                                                [this, queue](const std::string& pdf) {
+                                                  sendPdfToCups(queue, m_files.jobTitle(), pdf);
+                                                },
+                                                jobTitle()),
+                                            PageOrigin{margins.left, margins.top});
+    }
     case Kind::PdfFiles:
       return std::make_unique<PageRenderer>(std::make_unique<PdfTarget>(
           [this](const std::string& pdf) {

@@ -6,7 +6,8 @@
 //
 // The current printer is the chosen one, else the CUPS default destination, else
 // "Pillora PDF". A document for a CUPS queue is rendered to PDF and sent as one job when
-// the document ends. When PILLORA_PRINT_LOG names a file, every call is also appended to
+// the document ends; its positions start at the corner of the printable area the queue
+// reports for A4. When PILLORA_PRINT_LOG names a file, every call is also appended to
 // that print log, and so is the choice of a printer.
 #include <memory>
 #include <vector>

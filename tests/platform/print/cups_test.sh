@@ -70,6 +70,43 @@ one_error_line() { # file, expected line (a grep pattern)
   [ "$(wc -l <"$1")" -eq 1 ] && grep -qx "$2" "$1" || fail "not one error line: $(cat "$1")"
 }
 
+# The top-left corner of the sample's text in a PDF, in points: "x y".
+sample_text_corner() {
+  pdftotext -bbox "$1" - | sed -n 's/.*xMin="\([0-9.]*\)" yMin="\([0-9.]*\)".*>藥袋測試<.*/\1 \2/p'
+}
+
+# A driver for an A4 printer that takes PDF as it is, with margins of 18 points at the
+# sides and 14 at the top and bottom (as a PCL laser printer has).
+write_margins_ppd() {
+  cat >"$1" <<'PPD'
+*PPD-Adobe: "4.3"
+*FormatVersion: "4.3"
+*FileVersion: "1.0"
+*LanguageVersion: English
+*LanguageEncoding: ISOLatin1
+*PCFileName: "MARGINS.PPD"
+*Manufacturer: "Pillora Tests"
+*Product: "(Margins)"
+*ModelName: "Margins"
+*ShortNickName: "Margins"
+*NickName: "Margins"
+*PSVersion: "(3010.000) 0"
+*cupsFilter: "application/pdf 0 -"
+*OpenUI *PageSize: PickOne
+*DefaultPageSize: A4
+*PageSize A4: "<</PageSize[595 842]>>setpagedevice"
+*CloseUI: *PageSize
+*OpenUI *PageRegion: PickOne
+*DefaultPageRegion: A4
+*PageRegion A4: "<</PageSize[595 842]>>setpagedevice"
+*CloseUI: *PageRegion
+*DefaultImageableArea: A4
+*ImageableArea A4: "18 14 577 828"
+*DefaultPaperDimension: A4
+*PaperDimension A4: "595 842"
+PPD
+}
+
 is_pdf_of_sample() {
   [ "$(head -c 5 "$1")" = "%PDF-" ] && pdftotext "$1" - | grep -q '藥袋測試'
 }
@@ -109,6 +146,17 @@ pass "without a choice the default queue prints"
 LPDEST=BagPrinter1 "$driver" "$work/jobs/789.ndrg" || fail "printing with LPDEST failed"
 captured_job "$work/bags" 2 >/dev/null
 pass "LPDEST overrides the default queue"
+
+write_margins_ppd "$work/margins.ppd"
+mkdir -p "$work/margins"
+lpadmin -p Margins -E -v "capture:$work/margins" -P "$work/margins.ppd" 2>/dev/null
+"$driver" "$work/jobs/margins.ndrg" Margins || fail "printing on the queue with margins failed"
+read -r x0 y0 < <(sample_text_corner "$job")
+read -r x1 y1 < <(sample_text_corner "$(captured_job "$work/margins" 1)")
+awk -v x0="$x0" -v y0="$y0" -v x1="$x1" -v y1="$y1" \
+  'BEGIN { dx = x1 - x0 - 18; dy = y1 - y0 - 14; exit !(dx * dx < 0.01 && dy * dy < 0.01) }' ||
+  fail "the text moved from ($x0, $y0) to ($x1, $y1), not by the margins (18, 14)"
+pass "on a queue with margins the positions start at the printable area's corner"
 
 lpoptions -p BagPrinter1/Draft -o print-quality=3 >/dev/null
 "$driver" "$work/jobs/inst.ndrg" "Bag Printer 1/Draft" || fail "printing on an instance failed"
