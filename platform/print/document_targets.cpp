@@ -81,7 +81,7 @@ cairo_t* PngTarget::beginPage() {
   return cr;
 }
 
-void PngTarget::endPage() {
+std::string PngTarget::takePage() {
   const cairo_status_t drawing = cairo_status(m_context.get());
   m_context.reset();
   std::string png;
@@ -90,17 +90,17 @@ void PngTarget::endPage() {
   m_surface.reset();
   check(drawing);
   check(writing);
-  m_pages.push_back(std::move(png));
+  return png;
+}
+
+void PngTarget::endPage() {
+  m_pages.push_back(takePage());
 }
 
 void PngTarget::endDocument() {
-  try {
-    endPage();
-  } catch (const PrinterError&) {
-    m_pages.clear();
-    throw;
-  }
-  m_deliver(std::exchange(m_pages, {}));
+  std::vector<std::string> pages = std::exchange(m_pages, {});
+  pages.push_back(takePage());
+  m_deliver(pages);
 }
 
 void PngTarget::discardDocument() {

@@ -48,6 +48,9 @@ class PngTarget : public DocumentTarget {
   void discardDocument() override;
 
  private:
+  // The page's PNG bytes; the page is gone afterwards.
+  std::string takePage();
+
   Deliver m_deliver;
   std::vector<std::string> m_pages;  // the finished pages of the open document
   CairoSurface m_surface;

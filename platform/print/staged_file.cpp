@@ -35,34 +35,33 @@ int createTemporary(const std::filesystem::path& path, std::filesystem::path& te
   return -1;
 }
 
-bool writeAll(int fd, const std::string& bytes) {
-  for (std::size_t done = 0; done < bytes.size();) {
+// Writes all the bytes and closes the file: 0, else the error number.
+int writeAndClose(int fd, const std::string& bytes) {
+  int error = 0;
+  for (std::size_t done = 0; done < bytes.size() && error == 0;) {
     const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (written < 0 && errno != EINTR) {
-      return false;
+    if (written > 0) {
+      done += static_cast<std::size_t>(written);
+    } else if (written == 0 || errno != EINTR) {
+      error = written == 0 ? EIO : errno;
     }
-    done += written < 0 ? 0 : static_cast<std::size_t>(written);
   }
-  return true;
+  if (::close(fd) != 0 && error == 0) {
+    error = errno;
+  }
+  return error;
 }
 
 }  // namespace
 
 StagedFile::StagedFile(const std::filesystem::path& path, const std::string& bytes) {
   const int fd = createTemporary(path, m_temporary);
-  if (fd < 0) {
-    const int error = errno;
+  const int error = fd < 0 ? errno : writeAndClose(fd, bytes);
+  if (error != 0) {
+    if (fd >= 0) {
+      ::unlink(m_temporary.c_str());
+    }
     m_temporary.clear();
-    cannotWrite(path, error);
-  }
-  bool written = writeAll(fd, bytes);
-  int error = errno;
-  if (::close(fd) != 0 && written) {
-    written = false;
-    error = errno;
-  }
-  if (!written) {
-    ::unlink(std::exchange(m_temporary, {}).c_str());
     cannotWrite(path, error);
   }
 }

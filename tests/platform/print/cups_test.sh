@@ -116,6 +116,8 @@ export CUPS_SERVER=$server/run/cups.sock
 # Nothing of this machine's own CUPS client set-up may decide the default.
 export CUPS_SERVERROOT=$server/etc HOME=$work/home PILLORA_OUTPUT_DIR=$work/files
 unset LPDEST PRINTER PILLORA_PRINT_LOG
+# Under the leak checker standard error holds the program's own lines only.
+export LSAN_OPTIONS=${LSAN_OPTIONS:+$LSAN_OPTIONS:}print_suppressions=0
 mkdir -p "$HOME" "$work/bags" "$work/counter" "$work/jobs"
 
 lpadmin -p BagPrinter1 -E -v "capture:$work/bags" -D "Bag Printer 1" 2>/dev/null
