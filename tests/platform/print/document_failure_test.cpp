@@ -1,11 +1,8 @@
-// A document that fails half-way: nothing of it is printed or left behind, the caller may go
-// on drawing without harm, the end of the document reports the first failure, and the next
-// document prints as usual.
+// A document that fails half-way: nothing of it is printed, the caller may go on drawing
+// without harm, the end of the document reports the first failure, and the next document
+// prints as usual. (Files that cannot be written: print_failures_e2e.sh.)
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -13,11 +10,9 @@
 
 #include "common/text/errors.h"
 #include "platform/print/document_targets.h"
-#include "platform/print/output_files.h"
 #include "platform/print/pen_printer.h"
 #include "print_test_support.h"
 #include "tests/support/scratch_folder.h"
-#include "tests/support/temp_folder.h"
 
 namespace pillora {
 namespace {
@@ -102,55 +97,6 @@ TEST(DocumentFailure, AFailedPageDropsItsDocumentAndTheEndReportsIt) {
     drawThreePages(printer);
     EXPECT_NO_THROW(printer.endDoc()) << "the next document starts afresh";
     EXPECT_EQ(delivered, Delivered{3});
-  }
-}
-
-// Files larger than `bytes` cannot be written while the object lives (as on a full disk).
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) : m_signal(std::signal(SIGXFSZ, SIG_IGN)) {
-    getrlimit(RLIMIT_FSIZE, &m_saved);
-    const rlimit limit{bytes, m_saved.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &m_saved);
-    std::signal(SIGXFSZ, m_signal);
-  }
-
- private:
-  rlimit m_saved{};
-  void (*m_signal)(int);
-};
-
-TEST(DocumentFailure, ADocumentWhoseFileCannotBeWrittenLeavesNoFile) {
-  struct Row {
-    const char* what;
-    std::vector<std::size_t> sizes;  // of the document's files
-  };
-  const std::vector<Row> rows = {
-      {"first file", {3000, 100, 100}}, {"later file", {100, 100, 3000}}, {"only file", {3000}}};
-  constexpr rlim_t kLimit = 2000;
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.what);
-    const testing::TempProgramFolder folder;
-    OutputFiles files(folder.file("out"));
-    files.setJobName(u"123.ndrg");
-    std::vector<DocumentFile> document;
-    for (const std::size_t size : row.sizes) {
-      document.push_back(
-          {"-p" + std::to_string(document.size() + 1) + ".png", std::string(size, 'x')});
-    }
-    {
-      const FileSizeLimit limit(kLimit);
-      EXPECT_THROW(files.writeNewDocument(document), PrinterError);
-    }
-    EXPECT_TRUE(std::filesystem::is_empty(folder.file("out"))) << "no file, no temporary file";
-    files.writeNewDocument(document);
-    EXPECT_EQ(std::filesystem::file_size(folder.file("out/123-p1.png")), row.sizes[0])
-        << "the failed document did not take the name";
   }
 }
 
