@@ -71,7 +71,7 @@ pass "a disk full on a later PNG page fails the document and leaves none of its 
 PILLORA_OUTPUT_DIR=$work/full-pdf run "Pillora PDF" 1
 expect_failure "cannot write $work/full-pdf/sample\\.pdf: File too large" "full disk, PDF"
 expect_no_files "$work/full-pdf" "a PDF that could not be written"
-pass "a PDF that does not fit leaves no part of itself"
+pass "a PDF that does not fit leaves nothing behind"
 
 PILLORA_PRINT_LOG=/dev/full PILLORA_OUTPUT_DIR=$work/logged run "Pillora PDF"
 expect_failure "cannot write the print log /dev/full: No space left on device" "print log"
