@@ -2,8 +2,8 @@
 
 #include <cups/cups.h>
 
-#include <iostream>
 #include <memory>
+#include <optional>
 
 #include "common/text/errors.h"
 
@@ -30,8 +30,31 @@ std::string instanceName(const std::string& name, const cups_dest_t& dest) {
       c = ' ';
     }
   }
-  std::cerr << "pillora: " << message << std::endl;
   throw PrinterError(message);
+}
+
+struct DestInfoFree {
+  void operator()(cups_dinfo_t* info) const { cupsFreeDestInfo(info); }
+};
+using DestInfo = std::unique_ptr<cups_dinfo_t, DestInfoFree>;
+
+// "queue" or "queue/instance".
+struct QueueName {
+  std::string queue;
+  std::optional<std::string> instance;
+};
+
+QueueName queueNameOf(const std::string& name) {
+  const std::size_t slash = name.find('/');
+  if (slash == std::string::npos) {
+    return {name, std::nullopt};
+  }
+  return {name.substr(0, slash), name.substr(slash + 1)};
+}
+
+Destination destinationOf(const QueueName& name) {
+  return Destination{cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.queue.c_str(),
+                                      name.instance ? name.instance->c_str() : nullptr)};
 }
 
 // The queue and, for an instance, its options from lpoptions.
@@ -43,14 +66,15 @@ struct JobTarget {
 };
 
 JobTarget jobTargetOf(const std::string& queueName) {
-  const std::size_t slash = queueName.find('/');
-  JobTarget target{queueName.substr(0, slash), nullptr};
-  if (slash != std::string::npos) {
-    // When this lookup fails the job itself reports why (no queue, no server).
-    target.dest.reset(cupsGetNamedDest(CUPS_HTTP_DEFAULT, target.queue.c_str(),
-                                       queueName.substr(slash + 1).c_str()));
-  }
-  return target;
+  const QueueName name = queueNameOf(queueName);
+  // When the instance's lookup fails the job itself reports why (no queue, no server).
+  return {name.queue, name.instance ? destinationOf(name) : nullptr};
+}
+
+double pointsOf(int hundredthsOfMillimetre) {
+  constexpr double kHundredthsOfMillimetrePerInch = 2540.0;
+  constexpr double kPointsPerInch = 72.0;
+  return hundredthsOfMillimetre / kHundredthsOfMillimetrePerInch * kPointsPerInch;
 }
 
 // Why CUPS refused: CUPS's own words tell little when the queue or the server is gone.
@@ -92,6 +116,20 @@ std::vector<CupsQueue> cupsQueues() {
   }
   cupsFreeDests(count, dests);
   return queues;
+}
+
+Margins cupsA4Margins(const std::string& queueName) {
+  const Destination dest = destinationOf(queueNameOf(queueName));
+  if (!dest) {
+    return {};
+  }
+  const DestInfo info{cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest.get())};
+  cups_size_t a4{};
+  if (!info || cupsGetDestMediaByName(CUPS_HTTP_DEFAULT, dest.get(), info.get(), CUPS_MEDIA_A4,
+                                      CUPS_MEDIA_FLAGS_DEFAULT, &a4) == 0) {
+    return {};
+  }
+  return {pointsOf(a4.left), pointsOf(a4.top)};
 }
 
 void sendPdfToCups(const std::string& queueName, const std::string& title, const std::string& pdf) {

@@ -20,9 +20,17 @@ struct CupsQueue {
 // Every destination in CUPS's order; none when no server answers.
 std::vector<CupsQueue> cupsQueues();
 
+// The left and top margins of an A4 sheet on the queue's printer, in points: where its
+// printable area begins, as CUPS reports it (the driver's PPD ImageableArea, the printer's
+// media-col). Both 0 when CUPS reports no A4 margins (a raw queue) or cannot be asked.
+struct Margins {
+  double left = 0.0;
+  double top = 0.0;
+};
+Margins cupsA4Margins(const std::string& queueName);
+
 // Sends one PDF document as one job (application/pdf) titled `title`. When CUPS refuses or
-// cannot be reached, the reason goes to standard error as one line and PrinterError is
-// thrown with the same text.
+// cannot be reached, PrinterError says so in one line: "cannot print on <queue>: <reason>".
 void sendPdfToCups(const std::string& queueName, const std::string& title, const std::string& pdf);
 
 }  // namespace pillora

@@ -3,6 +3,7 @@
 #include <cairo-pdf.h>
 
 #include <cmath>
+#include <utility>
 
 #include "common/text/errors.h"
 
@@ -21,6 +22,11 @@ void check(cairo_status_t status) {
   }
 }
 
+std::string creator() {
+  return "pillora " + std::to_string(PILLORA_VERSION_MAJOR) + "." +
+         std::to_string(PILLORA_VERSION_MINOR) + "." + std::to_string(PILLORA_VERSION_PATCH);
+}
+
 int pixels(double points) {
   return static_cast<int>(std::lround(points / 72.0 * PngTarget::kDotsPerInch));
 }
@@ -31,6 +37,8 @@ cairo_t* PdfTarget::beginPage() {
   if (!m_context) {
     m_surface.reset(cairo_pdf_surface_create_for_stream(appendBytes, &m_bytes, kPageWidthPoints,
                                                         kPageHeightPoints));
+    cairo_pdf_surface_set_metadata(m_surface.get(), CAIRO_PDF_METADATA_TITLE, m_title().c_str());
+    cairo_pdf_surface_set_metadata(m_surface.get(), CAIRO_PDF_METADATA_CREATOR, creator().c_str());
     m_context.reset(cairo_create(m_surface.get()));
   }
   return m_context.get();
@@ -55,6 +63,12 @@ void PdfTarget::endDocument() {
   m_deliver(pdf);
 }
 
+void PdfTarget::discardDocument() {
+  m_context.reset();
+  m_surface.reset();  // what the surface still writes out lands in the bytes cleared next
+  m_bytes.clear();
+}
+
 cairo_t* PngTarget::beginPage() {
   m_surface.reset(cairo_image_surface_create(CAIRO_FORMAT_RGB24, pixels(kPageWidthPoints),
                                              pixels(kPageHeightPoints)));
@@ -64,7 +78,6 @@ cairo_t* PngTarget::beginPage() {
   cairo_paint(cr);
   cairo_set_source_rgb(cr, 0.0, 0.0, 0.0);
   cairo_scale(cr, kDotsPerInch / 72.0, kDotsPerInch / 72.0);
-  ++m_pageNumber;
   return cr;
 }
 
@@ -81,15 +94,19 @@ std::string PngTarget::takePage() {
 }
 
 void PngTarget::endPage() {
-  const std::string png = takePage();
-  m_deliver(m_pageNumber, png);
+  m_pages.push_back(takePage());
 }
 
 void PngTarget::endDocument() {
-  const int page = m_pageNumber;
-  m_pageNumber = 0;
-  const std::string png = takePage();
-  m_deliver(page, png);
+  std::vector<std::string> pages = std::exchange(m_pages, {});
+  pages.push_back(takePage());
+  m_deliver(pages);
+}
+
+void PngTarget::discardDocument() {
+  m_context.reset();
+  m_surface.reset();
+  m_pages.clear();
 }
 
 }  // namespace pillora

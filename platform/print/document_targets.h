@@ -1,26 +1,35 @@
 #pragma once
 // The two kinds of rendered document: one PDF per document (for files and for print
-// queues) and one PNG image per page.
+// queues) and one PNG image per page. Both hand a document on only when it has ended, as a
+// whole.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/print/graphics_handles.h"
 #include "platform/print/page_renderer.h"
 
 namespace pillora {
 
+// Each PDF names its title (asked for when the document begins) and pillora with its
+// version as its creator.
 class PdfTarget : public DocumentTarget {
  public:
   // Receives each finished document's PDF bytes.
   using Deliver = std::function<void(const std::string& pdf)>;
-  explicit PdfTarget(Deliver deliver) : m_deliver(std::move(deliver)) {}
+  // The title of the document about to begin.
+  using Title = std::function<std::string()>;
+  PdfTarget(Deliver deliver, Title title)
+      : m_deliver(std::move(deliver)), m_title(std::move(title)) {}
 
   cairo_t* beginPage() override;
   void endPage() override;
   void endDocument() override;
+  void discardDocument() override;
 
  private:
   Deliver m_deliver;
+  Title m_title;
   std::string m_bytes;
   CairoSurface m_surface;
   CairoContext m_context;
@@ -28,21 +37,22 @@ class PdfTarget : public DocumentTarget {
 
 class PngTarget : public DocumentTarget {
  public:
-  // Receives each finished page: its number in the document (from 1) and its PNG bytes.
-  using Deliver = std::function<void(int page, const std::string& png)>;
+  // Receives each finished document: the PNG bytes of its pages, in order.
+  using Deliver = std::function<void(const std::vector<std::string>& pages)>;
   static constexpr double kDotsPerInch = 150.0;
   explicit PngTarget(Deliver deliver) : m_deliver(std::move(deliver)) {}
 
   cairo_t* beginPage() override;
   void endPage() override;
   void endDocument() override;
+  void discardDocument() override;
 
  private:
   // The page's PNG bytes; the page is gone afterwards.
   std::string takePage();
 
   Deliver m_deliver;
-  int m_pageNumber = 0;
+  std::vector<std::string> m_pages;  // the finished pages of the open document
   CairoSurface m_surface;
   CairoContext m_context;
 };

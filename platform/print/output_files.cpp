@@ -1,13 +1,7 @@
 #include "platform/print/output_files.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <memory>
-
 #include "common/text/errors.h"
-#include "platform/files/files.h"
+#include "platform/print/staged_file.h"
 
 namespace pillora {
 
@@ -16,25 +10,41 @@ namespace {
 // Far more documents than one job makes; past it something is wrong with the folder.
 constexpr int kMostDocuments = 9999;
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-[[noreturn]] void cannotWrite(const std::string& path, int error) {
-  throw PrinterError("cannot write " + path + ": " + std::strerror(error));
-}
-
-void writeAndClose(File file, const std::string& path, const std::string& bytes) {
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-  if (std::fclose(file.release()) != 0 || !written) {
-    cannotWrite(path, errno);
-  }
-}
-
 std::string fileNameOf(const std::string& path) {
   const std::size_t separator = path.find_last_of("/\\");
   return separator == std::string::npos ? path : path.substr(separator + 1);
+}
+
+// The files of a document that have their names so far; removed unless all of them made it.
+class NamedFiles {
+ public:
+  NamedFiles() = default;
+  NamedFiles(const NamedFiles&) = delete;
+  NamedFiles& operator=(const NamedFiles&) = delete;
+  ~NamedFiles() {
+    for (const std::filesystem::path& path : m_paths) {
+      std::error_code ignored;
+      std::filesystem::remove(path, ignored);
+    }
+  }
+  void add(std::filesystem::path path) { m_paths.push_back(std::move(path)); }
+  void keep() { m_paths.clear(); }
+
+ private:
+  std::vector<std::filesystem::path> m_paths;
+};
+
+// Names the file <stem><suffix>, else <stem>-2<suffix>, ... whichever is free first, and
+// returns the document's name (<stem>, <stem>-2, ...).
+std::string claimFreeName(StagedFile& file, const std::filesystem::path& folder,
+                          const std::string& stem, const std::string& suffix) {
+  for (int number = 1; number <= kMostDocuments; ++number) {
+    std::string base = number == 1 ? stem : stem + "-" + std::to_string(number);
+    if (file.moveToNewName(folder / (base + suffix))) {
+      return base;
+    }
+  }
+  throw PrinterError("no free document name for " + stem + " in " + folder.string());
 }
 
 }  // namespace
@@ -47,32 +57,22 @@ void OutputFiles::setJobName(const Text& jobPath) {
   m_stem = stem.empty() ? "pillora" : stem;
 }
 
-std::string OutputFiles::writeNewDocument(std::string_view suffix, const std::string& bytes) {
+void OutputFiles::writeNewDocument(const std::vector<DocumentFile>& files) {
   std::error_code ignored;  // a folder that cannot be made shows when its file cannot be
   std::filesystem::create_directories(m_folder, ignored);
-  for (int number = 1; number <= kMostDocuments; ++number) {
-    std::string base =
-        joinPath(m_folder, number == 1 ? m_stem : m_stem + "-" + std::to_string(number));
-    const std::string path = base + std::string(suffix);
-    // "x": made only when no file of that name exists.
-    File file(std::fopen(path.c_str(), "wbx"));
-    if (file) {
-      writeAndClose(std::move(file), path, bytes);
-      return base;
-    }
-    if (errno != EEXIST) {
-      cannotWrite(path, errno);
-    }
+  std::vector<StagedFile> staged;
+  staged.reserve(files.size());
+  for (const DocumentFile& file : files) {
+    staged.emplace_back(m_folder / (m_stem + file.suffix), file.bytes);
   }
-  throw PrinterError("no free document name for " + m_stem + " in " + m_folder);
-}
-
-void writeDocumentFile(const std::string& path, const std::string& bytes) {
-  File file(std::fopen(path.c_str(), "wb"));
-  if (!file) {
-    cannotWrite(path, errno);
+  const std::string base = claimFreeName(staged.front(), m_folder, m_stem, files.front().suffix);
+  NamedFiles named;
+  named.add(m_folder / (base + files.front().suffix));
+  for (std::size_t i = 1; i < files.size(); ++i) {
+    staged[i].moveReplacing(m_folder / (base + files[i].suffix));
+    named.add(m_folder / (base + files[i].suffix));
   }
-  writeAndClose(std::move(file), path, bytes);
+  named.keep();
 }
 
 }  // namespace pillora

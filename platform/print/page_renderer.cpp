@@ -53,6 +53,7 @@ cairo_t* PageRenderer::page() {
     m_page = m_target->beginPage();
   }
   for (; m_pendingBreaks > 0; --m_pendingBreaks) {
+    m_page = nullptr;  // the page is gone once the target ends it, even when that fails
     m_target->endPage();
     m_page = m_target->beginPage();
   }
@@ -62,15 +63,15 @@ cairo_t* PageRenderer::page() {
 void PageRenderer::text(const Pen& pen, const Text& text) {
   cairo_t* cr = page();
   const GObjectHandle<PangoLayout> layout = layoutOf(cr, pen, text);
-  cairo_move_to(cr, points(pen.x), points(pen.y));
+  cairo_move_to(cr, m_origin.x + points(pen.x), m_origin.y + points(pen.y));
   pango_cairo_show_layout(cr, layout.get());
 }
 
 void PageRenderer::line(float x1, float y1, float x2, float y2) {
   cairo_t* cr = page();
   cairo_set_line_width(cr, kLineWidthPoints);
-  cairo_move_to(cr, points(x1), points(y1));
-  cairo_line_to(cr, points(x2), points(y2));
+  cairo_move_to(cr, m_origin.x + points(x1), m_origin.y + points(y1));
+  cairo_line_to(cr, m_origin.x + points(x2), m_origin.y + points(y2));
   cairo_stroke(cr);
 }
 
@@ -89,6 +90,12 @@ void PageRenderer::endDoc() {
   page();
   m_page = nullptr;
   m_target->endDocument();
+}
+
+void PageRenderer::dropDoc() {
+  m_page = nullptr;
+  m_pendingBreaks = 0;
+  m_target->discardDocument();
 }
 
 }  // namespace pillora

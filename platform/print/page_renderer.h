@@ -1,17 +1,18 @@
 #pragma once
 // Draws the printer's calls with Cairo and Pango onto the pages of a document target.
 //
-// Units: the calls come in twips, Cairo works in points (20 twips per point), origin at
-// the top-left corner of the sheet. Text is one line, no wrapping, its top-left corner at
-// the pen position, in the pen's font name, size and weight; lines are thin (0.5 pt) and
+// Units: the calls come in twips, Cairo works in points (20 twips per point). The origin
+// is the top-left corner of the printable area: by default the sheet's corner, for a
+// printer with margins that many points into the sheet. Text is one line, no wrapping, its top-left
+// corner at the pen position, in the pen's font name, size and weight; lines are thin (0.5 pt) and
 // black.
 //
 // Documents: a document begins with the first drawing call (text or line). A new page only
 // marks a page break that takes effect at the next drawing call, so a trailing new page
 // before the end of the document leaves no blank sheet, while two page breaks in a row
 // with drawing after them leave the blank sheet between them. An end of document with
-// nothing drawn since the previous one produces nothing. A document that is never ended is
-// dropped unsent.
+// nothing drawn since the previous one produces nothing. A document that is never ended, or
+// is dropped after a failure, is not sent.
 #include <cairo.h>
 
 #include <memory>
@@ -35,22 +36,33 @@ class DocumentTarget {
   // Ends the last page and hands the document on; the next beginPage starts a new
   // document even when this fails with PrinterError.
   virtual void endDocument() = 0;
+  // Drops the open document, if any, unsent; the next beginPage starts a new document.
+  virtual void discardDocument() = 0;
+};
+
+// Where the printable area begins on the sheet, in points from its top-left corner.
+struct PageOrigin {
+  double x = 0.0;
+  double y = 0.0;
 };
 
 class PageRenderer : public PageSink {
  public:
-  explicit PageRenderer(std::unique_ptr<DocumentTarget> target) : m_target(std::move(target)) {}
+  explicit PageRenderer(std::unique_ptr<DocumentTarget> target, PageOrigin origin = {})
+      : m_target(std::move(target)), m_origin(origin) {}
 
   void text(const Pen& pen, const Text& text) override;
   void line(float x1, float y1, float x2, float y2) override;
   void newPage() override;
   void endDoc() override;
+  void dropDoc() override;
 
  private:
   // The page the next drawing goes on, after the page breaks marked since the last one.
   cairo_t* page();
 
   std::unique_ptr<DocumentTarget> m_target;
+  PageOrigin m_origin;
   cairo_t* m_page = nullptr;  // none while no document is open
   int m_pendingBreaks = 0;
 };

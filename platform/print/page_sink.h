@@ -12,6 +12,8 @@ class PageSink {
   virtual void line(float x1, float y1, float x2, float y2) = 0;
   virtual void newPage() = 0;
   virtual void endDoc() = 0;
+  // The open document failed somewhere: it ends here without being printed.
+  virtual void dropDoc() = 0;
 };
 
 }  // namespace pillora

@@ -1,6 +1,15 @@
 #pragma once
 // The printer object: keeps the font and the current position, and hands every drawing
 // call with the pen in force to its sinks.
+//
+// Failures are kept per document: the first printer error of a document (a page that
+// cannot be made, a print log that cannot be written) ends that document unprinted in
+// every sink, the document's further drawing calls do nothing, and its endDoc throws
+// PrinterError with the first failure's message. The next document starts afresh. So a
+// caller that goes on after a failed drawing call still learns at the end of the document
+// that it was not printed.
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/print/page_sink.h"
@@ -27,8 +36,13 @@ class PenPrinter : public PrinterSurface {
   void endDoc() override;
 
  private:
+  // Makes one call on every sink unless the document has failed already.
+  template <typename Call>
+  void toSinks(const Call& call);
+
   std::vector<PageSink*> m_sinks;
   Pen m_pen;
+  std::optional<std::string> m_failure;  // the first failure of the open document
 };
 
 }  // namespace pillora

@@ -1,7 +1,10 @@
 #include "platform/print/print_log.h"
 
 #include <array>
+#include <cerrno>
+#include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "common/text/convert.h"
@@ -25,6 +28,9 @@ std::string escapeLogField(TextView text) {
       case '\n':
         out += "\\n";
         break;
+      case '\0':
+        out += "\\0";
+        break;
       default:
         out += c;
     }
@@ -32,10 +38,13 @@ std::string escapeLogField(TextView text) {
   return out;
 }
 
+// Independent of the process locale: the decimal separator is always a point.
 std::string formatTwips(float twips) {
-  std::array<char, 48> buffer{};
-  std::snprintf(buffer.data(), buffer.size(), "%.2f", static_cast<double>(twips));
-  return buffer.data();
+  std::array<char, 64> buffer{};
+  const std::to_chars_result result =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<double>(twips),
+                    std::chars_format::fixed, 2);
+  return {buffer.data(), result.ptr};
 }
 
 void PrintLog::printerChosen(const Text& name) {
@@ -62,9 +71,12 @@ PrintLog::Writer appendingFileWriter(const std::string& path) {
   if (!file) {
     throw PrinterError("cannot open the print log " + path);
   }
-  return [file](const std::string& line) {
-    std::fputs((line + "\n").c_str(), file.get());
-    std::fflush(file.get());
+  return [file, path](const std::string& line) {
+    const std::string record = line + "\n";
+    if (std::fwrite(record.data(), 1, record.size(), file.get()) != record.size() ||
+        std::fflush(file.get()) != 0) {
+      throw PrinterError("cannot write the print log " + path + ": " + std::strerror(errno));
+    }
   };
 }
 

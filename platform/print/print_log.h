@@ -5,8 +5,9 @@
 //   line <x1> <y1> <x2> <y2>
 //   newpage
 //   enddoc
-// Coordinates carry two decimals, the font size is the shortest decimal of its
-// single-precision value; in text fields \ TAB CR LF are written as \\ \t \r \n.
+// Coordinates carry two decimals with a decimal point whatever the locale, the font size is
+// the shortest decimal of its single-precision value; in text fields \ TAB CR LF NUL are
+// written as \\ \t \r \n \0.
 #include <functional>
 #include <string>
 
@@ -27,13 +28,16 @@ class PrintLog : public PageSink {
   void line(float x1, float y1, float x2, float y2) override;
   void newPage() override { m_write("newpage"); }
   void endDoc() override { m_write("enddoc"); }
+  // The log holds the calls made up to the failure; the failure itself is no printer call.
+  void dropDoc() override {}
 
  private:
   Writer m_write;
 };
 
 // A writer that appends each line (with LF) to a file, flushed at once so that nothing is
-// lost when the program ends abnormally. PrinterError when the file cannot be opened.
+// lost when the program ends abnormally. PrinterError when the file cannot be opened, and
+// from the writer when a line cannot be written.
 PrintLog::Writer appendingFileWriter(const std::string& path);
 
 }  // namespace pillora

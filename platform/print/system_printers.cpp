@@ -23,6 +23,16 @@ std::string outputFolder() {
   return folder.empty() ? "." : folder;
 }
 
+// The files of a PNG document: -p1.png, -p2.png, ...
+std::vector<DocumentFile> pngFiles(const std::vector<std::string>& pages) {
+  std::vector<DocumentFile> files;
+  files.reserve(pages.size());
+  for (std::size_t i = 0; i < pages.size(); ++i) {
+    files.push_back({"-p" + std::to_string(i + 1) + ".png", pages[i]});
+  }
+  return files;
+}
+
 }  // namespace
 
 SystemPrinters::SystemPrinters() : m_files(outputFolder()) {
@@ -65,6 +75,10 @@ void SystemPrinters::choose(std::size_t index) {
   makeCurrent(m_printers[index]);
 }
 
+PdfTarget::Title SystemPrinters::jobTitle() const {
+  return [this] { return m_files.jobTitle(); };
+}
+
 void SystemPrinters::makeCurrent(const Printer& printer) {
   m_output = outputFor(printer);
   if (m_log) {
@@ -76,22 +90,26 @@ void SystemPrinters::makeCurrent(const Printer& printer) {
 
 std::unique_ptr<PageSink> SystemPrinters::outputFor(const Printer& printer) {
   switch (printer.kind) {
-    case Kind::Queue:
+    case Kind::Queue: {
+      const std::string queue = toUtf8(printer.entry.queueName);
+      const Margins margins = cupsA4Margins(queue);
       return std::make_unique<PageRenderer>(std::make_unique<PdfTarget>(
-          [this, queue = toUtf8(printer.entry.queueName)](const std::string& pdf) {
-            sendPdfToCups(queue, m_files.jobTitle(), pdf);
-          }));
+                                                [this, queue](const std::string& pdf) {
+                                                  sendPdfToCups(queue, m_files.jobTitle(), pdf);
+                                                },
+                                                jobTitle()),
+                                            PageOrigin{margins.left, margins.top});
+    }
     case Kind::PdfFiles:
       return std::make_unique<PageRenderer>(std::make_unique<PdfTarget>(
-          [this](const std::string& pdf) { m_files.writeNewDocument(".pdf", pdf); }));
+          [this](const std::string& pdf) {
+            m_files.writeNewDocument({{".pdf", pdf}});
+          },
+          jobTitle()));
     case Kind::PngFiles:
-      return std::make_unique<PageRenderer>(std::make_unique<PngTarget>(
-          [this, document = std::string()](int page, const std::string& png) mutable {
-            if (page == 1) {
-              document = m_files.writeNewDocument("-p1.png", png);
-            } else {
-              writeDocumentFile(document + "-p" + std::to_string(page) + ".png", png);
-            }
+      return std::make_unique<PageRenderer>(
+          std::make_unique<PngTarget>([this](const std::vector<std::string>& pages) {
+            m_files.writeNewDocument(pngFiles(pages));
           }));
   }
   throw PrinterError("unknown kind of printer");

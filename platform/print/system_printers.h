@@ -6,11 +6,13 @@
 //
 // The current printer is the chosen one, else the CUPS default destination, else
 // "Pillora PDF". A document for a CUPS queue is rendered to PDF and sent as one job when
-// the document ends. When PILLORA_PRINT_LOG names a file, every call is also appended to
+// the document ends; its positions start at the corner of the printable area the queue
+// reports for A4. When PILLORA_PRINT_LOG names a file, every call is also appended to
 // that print log, and so is the choice of a printer.
 #include <memory>
 #include <vector>
 
+#include "platform/print/document_targets.h"
 #include "platform/print/output_files.h"
 #include "platform/print/pen_printer.h"
 #include "platform/print/print_log.h"
@@ -43,6 +45,8 @@ class SystemPrinters : public Printers {
   };
 
   void makeCurrent(const Printer& printer);
+  // The job file's name as it is when a document begins: the title of its PDF.
+  PdfTarget::Title jobTitle() const;
   std::unique_ptr<PageSink> outputFor(const Printer& printer);
 
   std::vector<Printer> m_printers;

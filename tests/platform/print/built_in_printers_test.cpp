@@ -61,6 +61,11 @@ TEST_F(BuiltInPrinters, WithoutPrintServerPdfIsTheDefault) {
   printers.current().endDoc();
   EXPECT_EQ(outputFiles(), (Names{"123.pdf"}));
   EXPECT_EQ(testing::pdfWords(output("123.pdf")).at(0).text, "預設印表機");
+  EXPECT_EQ(testing::pdfInfoField(output("123.pdf"), "Title"), "123.ndrg");
+  EXPECT_EQ(testing::pdfInfoField(output("123.pdf"), "Creator"),
+            "pillora " + std::to_string(PILLORA_VERSION_MAJOR) + "." +
+                std::to_string(PILLORA_VERSION_MINOR) + "." +
+                std::to_string(PILLORA_VERSION_PATCH));
 }
 
 TEST_F(BuiltInPrinters, PdfDocumentsTakeTheNextFreeNameAndNeverOverwrite) {

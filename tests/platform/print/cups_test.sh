@@ -3,11 +3,14 @@
 # its description, the default queue, LPDEST, and the failures of a queue that vanished
 # and of a server that stopped. The capture backend keeps the bytes each job delivered.
 #
-# Usage: cups_test.sh PRINT_DRIVER   (PILLORA_SHARED_DIR names the shared test services)
+# Usage: cups_test.sh PRINT_DRIVER PILLORA_BIN SAMPLE_JOB
+#        (PILLORA_SHARED_DIR names the shared test services)
 # Exit status 77 (skipped) only when no CUPS scheduler is installed.
 set -euo pipefail
 
 driver=$1
+pillora=$2
+sample=$3
 services=${PILLORA_SHARED_DIR:?}/test-services/cups
 PATH=$PATH:/usr/sbin:/sbin
 if ! command -v cupsd >/dev/null || ! command -v lpadmin >/dev/null; then
@@ -62,6 +65,48 @@ captured_job() {
   fail "no job number $count arrived in $folder"
 }
 
+# The only line of a file of standard error output is the expected one.
+one_error_line() { # file, expected line (a grep pattern)
+  [ "$(wc -l <"$1")" -eq 1 ] && grep -qx "$2" "$1" || fail "not one error line: $(cat "$1")"
+}
+
+# The top-left corner of the sample's text in a PDF, in points: "x y".
+sample_text_corner() {
+  pdftotext -bbox "$1" - | sed -n 's/.*xMin="\([0-9.]*\)" yMin="\([0-9.]*\)".*>藥袋測試<.*/\1 \2/p'
+}
+
+# A driver for an A4 printer that takes PDF as it is, with margins of 18 points at the
+# sides and 14 at the top and bottom (as a PCL laser printer has).
+write_margins_ppd() {
+  cat >"$1" <<'PPD'
+*PPD-Adobe: "4.3"
+*FormatVersion: "4.3"
+*FileVersion: "1.0"
+*LanguageVersion: English
+*LanguageEncoding: ISOLatin1
+*PCFileName: "MARGINS.PPD"
+*Manufacturer: "Pillora Tests"
+*Product: "(Margins)"
+*ModelName: "Margins"
+*ShortNickName: "Margins"
+*NickName: "Margins"
+*PSVersion: "(3010.000) 0"
+*cupsFilter: "application/pdf 0 -"
+*OpenUI *PageSize: PickOne
+*DefaultPageSize: A4
+*PageSize A4: "<</PageSize[595 842]>>setpagedevice"
+*CloseUI: *PageSize
+*OpenUI *PageRegion: PickOne
+*DefaultPageRegion: A4
+*PageRegion A4: "<</PageSize[595 842]>>setpagedevice"
+*CloseUI: *PageRegion
+*DefaultImageableArea: A4
+*ImageableArea A4: "18 14 577 828"
+*DefaultPaperDimension: A4
+*PaperDimension A4: "595 842"
+PPD
+}
+
 is_pdf_of_sample() {
   [ "$(head -c 5 "$1")" = "%PDF-" ] && pdftotext "$1" - | grep -q '藥袋測試'
 }
@@ -71,6 +116,8 @@ export CUPS_SERVER=$server/run/cups.sock
 # Nothing of this machine's own CUPS client set-up may decide the default.
 export CUPS_SERVERROOT=$server/etc HOME=$work/home PILLORA_OUTPUT_DIR=$work/files
 unset LPDEST PRINTER PILLORA_PRINT_LOG
+# Under the leak checker standard error holds the program's own lines only.
+export LSAN_OPTIONS=${LSAN_OPTIONS:+$LSAN_OPTIONS:}print_suppressions=0
 mkdir -p "$HOME" "$work/bags" "$work/counter" "$work/jobs"
 
 lpadmin -p BagPrinter1 -E -v "capture:$work/bags" -D "Bag Printer 1" 2>/dev/null
@@ -90,6 +137,7 @@ job=$(captured_job "$work/bags" 1)
 is_pdf_of_sample "$job" || fail "$job is not the sample PDF"
 grep -qxF "printer	Bag Printer 1" "$work/print.log" || fail "print log lacks the printer line"
 grep -q 'argv\[3\]="123.ndrg"' "$server/log/error_log" || fail "job not titled 123.ndrg"
+[ "$(pdfinfo "$job" | sed -n 's/^Title: *//p')" = 123.ndrg ] || fail "the PDF is not titled 123.ndrg"
 [ -z "$(ls -A "$work/counter")" ] && [ ! -e "$work/files" ] || fail "output went elsewhere too"
 pass "the queue chosen by ' Bag Printer 1 ' received one PDF job titled 123.ndrg"
 
@@ -101,24 +149,42 @@ LPDEST=BagPrinter1 "$driver" "$work/jobs/789.ndrg" || fail "printing with LPDEST
 captured_job "$work/bags" 2 >/dev/null
 pass "LPDEST overrides the default queue"
 
+write_margins_ppd "$work/margins.ppd"
+mkdir -p "$work/margins"
+lpadmin -p Margins -E -v "capture:$work/margins" -P "$work/margins.ppd" 2>/dev/null
+"$driver" "$work/jobs/margins.ndrg" Margins || fail "printing on the queue with margins failed"
+read -r x0 y0 < <(sample_text_corner "$job")
+read -r x1 y1 < <(sample_text_corner "$(captured_job "$work/margins" 1)")
+awk -v x0="$x0" -v y0="$y0" -v x1="$x1" -v y1="$y1" \
+  'BEGIN { dx = x1 - x0 - 18; dy = y1 - y0 - 14; exit !(dx * dx < 0.01 && dy * dy < 0.01) }' ||
+  fail "the text moved from ($x0, $y0) to ($x1, $y1), not by the margins (18, 14)"
+pass "on a queue with margins the positions start at the printable area's corner"
+
 lpoptions -p BagPrinter1/Draft -o print-quality=3 >/dev/null
 "$driver" "$work/jobs/inst.ndrg" "Bag Printer 1/Draft" || fail "printing on an instance failed"
 captured_job "$work/bags" 3 >/dev/null
 grep -q 'argv\[3\]="inst.ndrg"' "$server/log/error_log" || fail "instance job not printed"
 pass "an lpoptions instance prints on its queue"
 
+lpadmin -p Refusing -E -v "capture:$work/counter" -D "Refusing Printer" 2>/dev/null
+cupsreject Refusing
+status=0
+"$pillora" "$sample" 全部列印 "Refusing Printer" 2>"$work/refused.err" >/dev/null || status=$?
+[ "$status" -eq 1 ] || fail "a queue refusing jobs gave status $status"
+one_error_line "$work/refused.err" 'pillora: cannot print on Refusing: .*'
+pass "pillora reports a queue that refuses jobs on one line"
+
 status=0
 "$driver" "$work/jobs/1.ndrg" "Gone Printer" "lpadmin -x Gone" 2>"$work/gone.err" || status=$?
 [ "$status" -eq 1 ] || fail "a vanished queue gave status $status"
-grep -qx 'pillora: cannot print on Gone: there is no such print queue' "$work/gone.err" || fail "no error line: $(cat "$work/gone.err")"
+one_error_line "$work/gone.err" 'pillora: cannot print on Gone: there is no such print queue'
 pass "a vanished queue is a printer error, reported on standard error"
 
 status=0
 "$driver" "$work/jobs/2.ndrg" "BagPrinter1" "'$services/stop-cups.sh' '$server'" 2>"$work/down.err" ||
   status=$?
 [ "$status" -eq 1 ] || fail "a stopped server gave status $status"
-grep -q '^pillora: cannot print on BagPrinter1: the print server .* does not answer$' "$work/down.err" ||
-  fail "no error line: $(cat "$work/down.err")"
+one_error_line "$work/down.err" 'pillora: cannot print on BagPrinter1: the print server .* does not answer'
 pass "a stopped server is a printer error, reported on standard error"
 
 echo "$passed passed, 0 failed"

@@ -1,5 +1,5 @@
 // Prints one small document through the machine's printers, the way start-up does, for the
-// print-queue test script.
+// print-queue test script; a printer error goes to standard error as pillora reports it.
 //   print_driver --list                       the printers: device name TAB queue name
 //   print_driver JOBFILE [PRINTER [COMMAND]]  prints on the printer whose trimmed device or
 //                                             queue name is the trimmed PRINTER (last match
@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
     printers.setJobName(pillora::fromUtf8(argv[1]));
     printSample(printers.current(), argc == 4 ? argv[3] : nullptr);
   } catch (const pillora::PrinterError& error) {
-    std::cerr << "print_driver: " << error.what() << '\n';
+    std::cerr << "pillora: " << error.what() << '\n';
     return 1;
   }
   return 0;

@@ -1,6 +1,7 @@
 // The pen printer and the print log's line format.
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <fstream>
 
 #include "common/text/errors.h"
@@ -54,6 +55,31 @@ TEST(PrintLog, PrinterChoiceAndFileWriterAppend) {
   }
   EXPECT_EQ(testing::fileContent(file), "earlier run\nprinter\t Bag Printer 1 \nenddoc\n");
   EXPECT_THROW(appendingFileWriter(folder.file("no/such/folder/print.log")), PrinterError);
+}
+
+TEST(PrintLog, NulInATextIsEscapedAndKeepsTheLineEnd) {
+  const testing::TempProgramFolder folder;
+  const std::string file = folder.file("print.log");
+  {
+    PrintLog log(appendingFileWriter(file));
+    log.text(Pen{}, Text(u"a\0b", 3));
+    log.endDoc();
+  }
+  EXPECT_EQ(testing::fileContent(file), "text\t0.00\t0.00\t標楷體\t12\t0\ta\\0b\nenddoc\n");
+}
+
+TEST(PrintLog, ALineThatCannotBeWrittenIsAPrinterError) {
+  const PrintLog::Writer write = appendingFileWriter("/dev/full");
+  EXPECT_THROW(write("enddoc"), PrinterError);
+}
+
+// Coordinates keep their decimal point under a locale whose decimal separator is a comma.
+TEST(PrintLog, CoordinatesIgnoreTheLocale) {
+  ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
+      << "the de_DE.UTF-8 locale is missing (scripts/setup generates it)";
+  const Lines formatted = {formatTwips(1417.5F), formatTwips(963.9F), formatTwips(16838.0F)};
+  std::setlocale(LC_ALL, "C");
+  EXPECT_EQ(formatted, (Lines{"1417.50", "963.90", "16838.00"}));
 }
 
 }  // namespace

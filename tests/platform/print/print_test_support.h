@@ -58,6 +58,14 @@ inline std::vector<PdfWord> pdfWords(const std::string& pdfFile) {
   return words;
 }
 
+// One field of pdfinfo's report ("Title", "Creator"); empty when there is none.
+inline std::string pdfInfoField(const std::string& pdfFile, const std::string& field) {
+  const std::regex line("(^|\n)" + field + R"(:\s+([^\n]*))");
+  const std::string info = commandOutput("pdfinfo '" + pdfFile + "' 2>/dev/null");
+  std::smatch match;
+  return std::regex_search(info, match, line) ? match[2].str() : std::string();
+}
+
 inline int pdfPageCount(const std::string& pdfFile) {
   static const std::regex pages(R"(Pages:\s+(\d+))");
   const std::string info = commandOutput("pdfinfo '" + pdfFile + "'");

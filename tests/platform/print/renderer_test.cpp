@@ -44,8 +44,8 @@ class PdfPrinter {
 
   testing::TempProgramFolder m_folder;
   std::vector<std::string> m_documents;
-  PageRenderer m_renderer{
-      std::make_unique<PdfTarget>([this](const std::string& pdf) { keep(pdf); })};
+  PageRenderer m_renderer{std::make_unique<PdfTarget>([this](const std::string& pdf) { keep(pdf); },
+                                                      [] { return std::string("renderer test"); })};
   PenPrinter m_printer{{&m_renderer}};
 };
 
@@ -166,10 +166,15 @@ class Image {
 
 TEST(PngRendering, OneImagePerPageAtOneHundredFiftyDotsPerInch) {
   const testing::TempProgramFolder folder;
-  std::vector<int> pages;
-  PageRenderer renderer(std::make_unique<PngTarget>([&](int page, const std::string& png) {
-    std::ofstream(folder.file(std::to_string(pages.size()) + ".png"), std::ios::binary) << png;
-    pages.push_back(page);
+  std::vector<std::size_t> pageCounts;
+  PageRenderer renderer(std::make_unique<PngTarget>([&](const std::vector<std::string>& pages) {
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+      std::ofstream(
+          folder.file(std::to_string(pageCounts.size()) + "-" + std::to_string(i) + ".png"),
+          std::ios::binary)
+          << pages[i];
+    }
+    pageCounts.push_back(pages.size());
   }));
   PenPrinter printer({&renderer});
   printer.line(1440, 1440, 2880, 1440);  // one inch to two inches across, one inch down
@@ -180,8 +185,8 @@ TEST(PngRendering, OneImagePerPageAtOneHundredFiftyDotsPerInch) {
   printer.print(u"下一份");
   printer.endDoc();
 
-  EXPECT_EQ(pages, (std::vector<int>{1, 2, 1})) << "numbers start again with the next document";
-  const Image first(folder.file("0.png"));
+  EXPECT_EQ(pageCounts, (std::vector<std::size_t>{2, 1}));
+  const Image first(folder.file("0-0.png"));
   ASSERT_TRUE(first.valid());
   EXPECT_EQ(first.width(), 1240);
   EXPECT_EQ(first.height(), 1754);
