@@ -25,4 +25,9 @@ std::vector<CupsQueue> cupsQueues();
 // thrown with the same text.
 void sendPdfToCups(const std::string& queueName, const std::string& title, const std::string& pdf);
 
+// The same for a document of any format (a MIME type: "application/vnd.cups-raw" hands the
+// bytes to the printer as they are).
+void sendDocumentToCups(const std::string& queueName, const std::string& title,
+                        const std::string& document, const char* format);
+
 }  // namespace pillora

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -38,6 +39,16 @@ std::string fileNameOf(const std::string& path) {
 }
 
 }  // namespace
+
+std::string environmentValue(const char* name) {
+  const char* value = std::getenv(name);
+  return value == nullptr ? std::string() : std::string(value);
+}
+
+std::string outputFolder() {
+  const std::string folder = environmentValue("PILLORA_OUTPUT_DIR");
+  return folder.empty() ? "." : folder;
+}
 
 void OutputFiles::setJobName(const Text& jobPath) {
   const std::string name = fileNameOf(toUtf8(jobPath));

@@ -32,6 +32,11 @@ class OutputFiles {
   std::string m_stem = "pillora";
 };
 
+// The value of an environment variable; empty when it is not set.
+std::string environmentValue(const char* name);
+// The folder of the files: PILLORA_OUTPUT_DIR, else the current folder.
+std::string outputFolder();
+
 // Writes a further file of a document, replacing a stale file of that name. PrinterError
 // when it cannot be written.
 void writeDocumentFile(const std::string& path, const std::string& bytes);
