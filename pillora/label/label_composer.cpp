@@ -13,8 +13,8 @@ namespace pillora {
 namespace {
 
 // The ideographic space and the field mark of the label lines.
-constexpr char16_t SP[] = u"\u3000";
-constexpr char16_t kField[] = u"●";
+constexpr const char16_t* SP = u"\u3000";
+constexpr const char16_t* kField = u"●";
 constexpr std::size_t kFirstDrugLine = 4;
 constexpr int kRocYearOffset = 1911;
 constexpr int kNameWidth = 15;

@@ -42,6 +42,8 @@ Text printerNameIn(const Text& content) {
 
 }  // namespace
 
+// One of the printer's two operations, though it needs nothing of the port.
+// NOLINTNEXTLINE(readability-convert-member-functions-to-static)
 Text TTP245P::getPrinterName() {
   Text content;
   const bool found = readSettingsFile("dbp.config", [&](const std::string& path) {

@@ -66,10 +66,11 @@ TEST(LabelComposerTest, HeaderLinesAndTheWorkedDrugLine) {
 }
 
 TEST(LabelComposerTest, FieldsOfShortEmptyAndLongValues) {
-  const struct {
+  struct Case {
     DrugBagItemRef item;
     Text line;
-  } cases[] = {
+  };
+  const std::vector<Case> cases{
       {drug(Text(u"ABCDEFGHIJKLMNOPQRST")), drugLine(u"ABCDEFGHIJKLMNO")},  // name cut to 15
       {drug(u"A", u"每日一次", u"", u""), u"●A　●每日一次　●無外型圖●　　　　●適應症狀●無　"},
       {drug(u"A", u"睡前服用一次"), u"●A　●服用一次　●白　圓無外●　　　睡●退燒適應●無　"},

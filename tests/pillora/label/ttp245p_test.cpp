@@ -17,8 +17,9 @@ std::string column(int x, const Text& text) {
 // Sixteen lines of 60 characters, each made of its own letter.
 std::vector<Text> fullLines() {
   std::vector<Text> lines;
+  lines.reserve(16);
   for (int i = 0; i < 16; ++i) {
-    lines.push_back(Text(60, static_cast<char16_t>(u'A' + i)));
+    lines.emplace_back(60, static_cast<char16_t>(u'A' + i));
   }
   return lines;
 }

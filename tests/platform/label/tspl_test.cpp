@@ -112,10 +112,11 @@ TEST_F(TsplTest, ALabelOfTurnedColumnsReadsBack) {
 }
 
 TEST_F(TsplTest, TurnsPlaceTheTextAroundItsCorner) {
-  const struct {
+  struct Case {
     int rotation;
     std::function<bool(const ParsedBitmap&)> placed;
-  } cases[] = {
+  };
+  const std::vector<Case> cases{
       {0,
        [](const ParsedBitmap& b) {
          return b.x == 200 && b.y == 600 && b.widthBytes * 8 > b.height;
@@ -172,17 +173,18 @@ TEST_F(TsplTest, ValuesTheLabelCannotTakeAreErrors) {
 TEST_F(TsplTest, TheFurtherCallsOfTheLibrary) {
   ScratchFolder folder;
   const std::string pcx = folder.write("logo.pcx", "PCX");
-  const struct {
+  struct Case {
     std::function<void()> call;
     std::string command;
-  } cases[] = {
+  };
+  const std::vector<Case> cases{
       {[&] { port.sendcommand(u"DIRECTION 1"); }, "DIRECTION 1"},
       {[&] { port.setup(u"50", u"30", u"4", u"8", u"1", u"2.5", u"1"); }, "BLINE 2.5 mm,1 mm"},
       {[&] { port.barcode(u"10", u"20", u"128", u"50", u"1", u"0", u"2", u"2", u"A\"1"); },
-       "BARCODE 10,20,\"128\",50,1,0,2,2,\"A\\[\"]1\""},
+       R"(BARCODE 10,20,"128",50,1,0,2,2,"A\["]1")"},
       {[&] { port.printerfont(u"10", u"20", u"3", u"0", u"1", u"1", u"藥"); },
-       "TEXT 10,20,\"3\",0,1,1,\"" + encodeCp950(u"藥") + "\""},
-      {[&] { port.downloadpcx(fromUtf8(pcx), u"LOGO.PCX"); }, "DOWNLOAD \"LOGO.PCX\",3,PCX"},
+       R"(TEXT 10,20,"3",0,1,1,")" + encodeCp950(u"藥") + "\""},
+      {[&] { port.downloadpcx(fromUtf8(pcx), u"LOGO.PCX"); }, R"(DOWNLOAD "LOGO.PCX",3,PCX)"},
       {[&] { port.formfeed(); }, "FORMFEED"},
       {[&] { port.nobackfeed(); }, "SET TEAR OFF"},
   };
