@@ -12,7 +12,9 @@ namespace pillora {
 
 namespace {
 
-constexpr float kLargestLabelMillimetres = 2000.0F;
+// Beyond any label printer's reach; keeps the label's picture within a few megabytes.
+constexpr float kWidestLabelMillimetres = 250.0F;
+constexpr float kLongestLabelMillimetres = 1000.0F;
 constexpr int kOr = 1;  // BITMAP mode: dark dots are added, light ones leave what is below
 constexpr int kItalic = 1;
 constexpr int kBold = 2;
@@ -27,9 +29,9 @@ std::string quoted(TextView text) {
   return "\"" + encodeCp950(replaceAll(text, u"\"", u"\\[\"]")) + "\"";
 }
 
-int labelDots(TextView millimetres) {
+int labelDots(TextView millimetres, float largest) {
   const float size = toSingle(millimetres);
-  if (!(size >= 1.0F && size <= kLargestLabelMillimetres)) {
+  if (!(size >= 1.0F && size <= largest)) {
     throw InvalidArgumentError("a label size of " + toUtf8(millimetres) + " mm");
   }
   return static_cast<int>(std::lround(size * kLabelDotsPerMillimetre));
@@ -92,7 +94,9 @@ void TsplLabelPrinter::closeport() {
   m_open = false;
   const LabelJob job = std::move(m_job);
   m_job = LabelJob{};
-  m_deliver(job);
+  if (!job.tspl.empty()) {
+    m_deliver(job);
+  }
 }
 
 void TsplLabelPrinter::setup(const Text& width, const Text& height, const Text& speed,
@@ -101,13 +105,15 @@ void TsplLabelPrinter::setup(const Text& width, const Text& height, const Text& 
   if (!m_open) {
     return;
   }
-  const int widthDots = labelDots(width);
-  const int heightDots = labelDots(height);
-  command("SIZE " + numberText(width) + " mm," + numberText(height) + " mm");
-  command("SPEED " + numberText(speed));
-  command("DENSITY " + numberText(density));
-  command((toInt16(sensor) == 1 ? "BLINE " : "GAP ") + numberText(vertical) + " mm," +
-          numberText(offset) + " mm");
+  const int widthDots = labelDots(width, kWidestLabelMillimetres);
+  const int heightDots = labelDots(height, kLongestLabelMillimetres);
+  // Every value is read before the first command is written.
+  const std::string commands = "SIZE " + numberText(width) + " mm," + numberText(height) +
+                               " mm\r\nSPEED " + numberText(speed) + "\r\nDENSITY " +
+                               numberText(density) + "\r\n" +
+                               (toInt16(sensor) == 1 ? "BLINE " : "GAP ") + numberText(vertical) +
+                               " mm," + numberText(offset) + " mm";
+  command(commands);
   m_label = MonoBitmap{widthDots, heightDots,
                        std::vector<std::uint8_t>(static_cast<std::size_t>(widthDots) * heightDots)};
 }

@@ -28,10 +28,11 @@ class TsplLabelPrinter : public LabelPrinter {
   explicit TsplLabelPrinter(Deliver deliver) : m_deliver(std::move(deliver)) {}
 
   void openport(const Text& printerName) override;
-  // Hands the job on; the port is closed afterwards even when that fails.
+  // Hands the job on (a job without a single command is dropped); the port is closed
+  // afterwards even when handing on fails.
   void closeport() override;
   // ConversionError for a value that is not a number; InvalidArgumentError for a label
-  // size outside 1 to 2000 mm.
+  // narrower than 1 or wider than 250 mm, or shorter than 1 or longer than 1000 mm.
   void setup(const Text& width, const Text& height, const Text& speed, const Text& density,
              const Text& sensor, const Text& vertical, const Text& offset) override;
   void clearbuffer() override;

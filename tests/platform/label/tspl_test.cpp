@@ -164,7 +164,12 @@ TEST_F(TsplTest, ValuesTheLabelCannotTakeAreErrors) {
   port.openport(u"TSC");
   EXPECT_THROW(port.setup(u"6O", u"150", u"3", u"5", u"0", u"3", u"0"), ConversionError);
   EXPECT_THROW(port.setup(u"0", u"150", u"3", u"5", u"0", u"3", u"0"), InvalidArgumentError);
-  EXPECT_THROW(port.setup(u"60", u"99999", u"3", u"5", u"0", u"3", u"0"), InvalidArgumentError);
+  EXPECT_THROW(port.setup(u"251", u"150", u"3", u"5", u"0", u"3", u"0"), InvalidArgumentError);
+  EXPECT_THROW(port.setup(u"60", u"1001", u"3", u"5", u"0", u"3", u"0"), InvalidArgumentError);
+  EXPECT_THROW(port.setup(u"60", u"150", u"3", u"5", u"x", u"3", u"0"), ConversionError);
+  port.closeport();
+  EXPECT_TRUE(jobs.empty());  // nothing of a refused set-up, nothing sent
+  port.openport(u"TSC");
   EXPECT_THROW(port.windowsfont(20, 1210, 32, 45, 0, 0, u"標楷體", u"藥"), PrinterError);
   EXPECT_THROW(port.windowsfont(20, 1210, 0, 90, 0, 0, u"標楷體", u"藥"), PrinterError);
   EXPECT_THROW(port.printlabel(u"one", u"1"), ConversionError);
