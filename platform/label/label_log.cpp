@@ -1,5 +1,7 @@
 #include "platform/label/label_log.h"
 
+#include "common/text/errors.h"
+
 namespace pillora {
 
 namespace {
@@ -90,7 +92,11 @@ void LabelLog::nobackfeed() {
 PrintLog::Writer lazyAppendingFileWriter(std::string path) {
   return [path = std::move(path), write = PrintLog::Writer()](const std::string& line) mutable {
     if (!write) {
-      write = appendingFileWriter(path);
+      try {
+        write = appendingFileWriter(path);
+      } catch (const PrinterError&) {
+        throw PrinterError("cannot open the label log " + path);
+      }
     }
     write(line);
   };

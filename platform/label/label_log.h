@@ -44,7 +44,7 @@ class LabelLog : public LabelPrinter {
 };
 
 // A writer that opens the log file (appending) at its first line, so that a run printing
-// no label leaves no log behind.
+// no label leaves no log behind. PrinterError when it cannot be opened.
 PrintLog::Writer lazyAppendingFileWriter(std::string path);
 
 }  // namespace pillora

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "common/text/errors.h"
 #include "common/text/textfile.h"
 #include "tests/support/scoped_environment.h"
 #include "tests/support/scratch_folder.h"
@@ -49,6 +50,18 @@ TEST(SystemLabelPrinterTest, WithoutAQueueTheJobsGoToFilesNeverOverwritten) {
       "openport\tTSC TTP-245 Plus\nsetup\t60\t150\t3\t5\t0\t3\t0\nclearbuffer\n"
       "windowsfont\t20\t1210\t32\t90\t0\t0\t標楷體\t姓名:王小明\nprintlabel\t1\t1\ncloseport\n";
   EXPECT_EQ(readFileBytes(folder.path("label.log")), oneLabel + oneLabel);
+}
+
+TEST(SystemLabelPrinterTest, ALabelLogThatCannotBeOpenedIsAPrinterError) {
+  ScratchFolder folder;
+  const ScopedEnvironment log("PILLORA_LABEL_LOG", folder.path("missing/label.log"));
+  SystemLabelPrinter labels;
+  try {
+    labels.port().openport(u"TSC TTP-245 Plus");
+    ADD_FAILURE() << "no error";
+  } catch (const PrinterError& error) {
+    EXPECT_NE(std::string(error.what()).find("label log"), std::string::npos) << error.what();
+  }
 }
 
 TEST(SystemLabelPrinterTest, TheQueueOfAPrinterName) {
