@@ -1,5 +1,6 @@
 // Arbitrary bytes as a job file of each of the three formats, read and printed through a
-// print log into memory: no crash, no hang, every failure one of the system's own errors.
+// print log (and, with print option "CP", a label log) into memory: no crash, no hang,
+// every failure one of the system's own errors.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -11,6 +12,7 @@
 #include "pillora/startup/drg_job_reader.h"
 #include "pillora/startup/multi_drug_job_reader.h"
 #include "pillora/startup/ndrg_job_reader.h"
+#include "platform/label/label_log.h"
 #include "platform/print/pen_printer.h"
 #include "platform/print/print_log.h"
 
@@ -22,6 +24,7 @@ const std::filesystem::path& programFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "pillora-fuzz-XXXXXX").string();
     const std::filesystem::path made = mkdtemp(pattern.data());
     setenv("PILLORA_HOME", made.c_str(), 1);
+    setenv("TMPDIR", made.c_str(), 1);  // the label text file goes there
     return made;
   }();
   return folder;
@@ -34,13 +37,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::size_t logged = 0;
   PrintLog log([&logged](const std::string& line) { logged += line.size(); });
   PenPrinter printer({&log});
+  LabelLog labels([&logged](const std::string& line) { logged += line.size(); });
   for (const char* name : {"job.ndrg", "job.drg", "job.txt"}) {
     const std::filesystem::path path = programFolder() / name;
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(data),
                                                 static_cast<std::streamsize>(size));
     RunState run;
+    RunState labelRun{u"CP"};
     const Text job = fromUtf8(path.string());
-    attempt([&] { readNdrgJob(job, run, printer); });
+    attempt([&] { readNdrgJob(job, run, printer, labels); });
+    attempt([&] { readNdrgJob(job, labelRun, printer, labels); });
     attempt([&] { readDrgJob(job, run, printer); });
     attempt([&] { readMultiDrugJob(job, run, printer); });
   }

@@ -8,6 +8,7 @@
 #include "common/text/errors.h"
 #include "common/text/textfile.h"
 #include "pillora/engine/cpillora.h"
+#include "pillora/label/label_composer.h"
 #include "pillora/startup/code_tables.h"
 #include "pillora/startup/job_file.h"
 #include "pillora/startup/profile_lookup.h"
@@ -112,12 +113,6 @@ void readReceipt(const Text& jobPath, CDrugBagItem& first) {
   });
 }
 
-// Where the label composer takes over for the print option "CP".
-[[noreturn]] void printDrugLabels(const DrugBagItems& /*p_items*/,
-                                  const DrugBagItemRef& /*p_head*/) {
-  throw PrinterError("label printing is not available on this platform yet");
-}
-
 // The job-level values the page header shows, taken from the first drug.
 void copyFirstDrugToHeader(const CDrugBagItem& first, CDrugBagItem& head) {
   head.藥袋數(first.藥袋數());
@@ -138,7 +133,7 @@ void applyBlankForm(CDrugBagItem& head, CDrugBagItem& first) {
 
 }  // namespace
 
-void readNdrgJob(const Text& path, RunState& run, PrinterSurface& surface) {
+void readNdrgJob(const Text& path, RunState& run, PrinterSurface& surface, LabelPrinter& labels) {
   LineReader job(readTextLines(toUtf8(path), kMostJobBytes));
   const DrugBagItemRef head = readHeader(job);
   const DrugBagItems items = readDrugBlocks(job, *head, run);
@@ -149,7 +144,8 @@ void readNdrgJob(const Text& path, RunState& run, PrinterSurface& surface) {
   CDrugBagItem& first = *items.front();
   readReceipt(path, first);
   if (run.printOption == u"CP") {
-    printDrugLabels(items, head);
+    printDrugLabels(items, head, labels);
+    return;
   }
   copyFirstDrugToHeader(first, *head);
   applyBlankForm(*head, first);

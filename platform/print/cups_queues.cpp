@@ -93,10 +93,11 @@ std::string failureReason(const std::string& queue) {
 }
 
 bool sendDocument(const std::string& queue, int job, const std::string& title,
-                  const std::string& pdf) {
-  return cupsStartDocument(CUPS_HTTP_DEFAULT, queue.c_str(), job, title.c_str(), CUPS_FORMAT_PDF,
-                           1) == HTTP_STATUS_CONTINUE &&
-         cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.data(), pdf.size()) == HTTP_STATUS_CONTINUE &&
+                  const std::string& document, const char* format) {
+  return cupsStartDocument(CUPS_HTTP_DEFAULT, queue.c_str(), job, title.c_str(), format, 1) ==
+             HTTP_STATUS_CONTINUE &&
+         cupsWriteRequestData(CUPS_HTTP_DEFAULT, document.data(), document.size()) ==
+             HTTP_STATUS_CONTINUE &&
          cupsFinishDocument(CUPS_HTTP_DEFAULT, queue.c_str()) == IPP_STATUS_OK;
 }
 
@@ -133,13 +134,18 @@ Margins cupsA4Margins(const std::string& queueName) {
 }
 
 void sendPdfToCups(const std::string& queueName, const std::string& title, const std::string& pdf) {
+  sendDocumentToCups(queueName, title, pdf, CUPS_FORMAT_PDF);
+}
+
+void sendDocumentToCups(const std::string& queueName, const std::string& title,
+                        const std::string& document, const char* format) {
   const JobTarget target = jobTargetOf(queueName);
   const int job = cupsCreateJob(CUPS_HTTP_DEFAULT, target.queue.c_str(), title.c_str(),
                                 target.optionCount(), target.options());
   if (job == 0) {
     fail(queueName, failureReason(target.queue));
   }
-  if (!sendDocument(target.queue, job, title, pdf)) {
+  if (!sendDocument(target.queue, job, title, document, format)) {
     const std::string reason = failureReason(target.queue);
     cupsCancelJob2(CUPS_HTTP_DEFAULT, target.queue.c_str(), job, 0);
     fail(queueName, reason);

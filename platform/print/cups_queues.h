@@ -33,4 +33,9 @@ Margins cupsA4Margins(const std::string& queueName);
 // cannot be reached, PrinterError says so in one line: "cannot print on <queue>: <reason>".
 void sendPdfToCups(const std::string& queueName, const std::string& title, const std::string& pdf);
 
+// The same for a document of any format (a MIME type: "application/vnd.cups-raw" hands the
+// bytes to the printer as they are).
+void sendDocumentToCups(const std::string& queueName, const std::string& title,
+                        const std::string& document, const char* format);
+
 }  // namespace pillora

@@ -1,5 +1,8 @@
 #include "platform/print/output_files.h"
 
+#include <cstdlib>
+#include <filesystem>
+
 #include "common/text/errors.h"
 #include "platform/print/staged_file.h"
 
@@ -48,6 +51,16 @@ std::string claimFreeName(StagedFile& file, const std::filesystem::path& folder,
 }
 
 }  // namespace
+
+std::string environmentValue(const char* name) {
+  const char* value = std::getenv(name);
+  return value == nullptr ? std::string() : std::string(value);
+}
+
+std::string outputFolder() {
+  const std::string folder = environmentValue("PILLORA_OUTPUT_DIR");
+  return folder.empty() ? "." : folder;
+}
 
 void OutputFiles::setJobName(const Text& jobPath) {
   const std::string name = fileNameOf(toUtf8(jobPath));

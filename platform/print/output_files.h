@@ -40,4 +40,9 @@ class OutputFiles {
   std::string m_stem = "pillora";
 };
 
+// The value of an environment variable; empty when it is not set.
+std::string environmentValue(const char* name);
+// The folder of the files: PILLORA_OUTPUT_DIR, else the current folder.
+std::string outputFolder();
+
 }  // namespace pillora

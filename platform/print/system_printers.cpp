@@ -1,6 +1,5 @@
 #include "platform/print/system_printers.h"
 
-#include <cstdlib>
 #include <optional>
 #include <string>
 
@@ -12,16 +11,6 @@
 namespace pillora {
 
 namespace {
-
-std::string environment(const char* name) {
-  const char* value = std::getenv(name);
-  return value == nullptr ? std::string() : std::string(value);
-}
-
-std::string outputFolder() {
-  const std::string folder = environment("PILLORA_OUTPUT_DIR");
-  return folder.empty() ? "." : folder;
-}
 
 // The files of a PNG document: -p1.png, -p2.png, ...
 std::vector<DocumentFile> pngFiles(const std::vector<std::string>& pages) {
@@ -47,7 +36,7 @@ SystemPrinters::SystemPrinters() : m_files(outputFolder()) {
   m_printers.push_back({{Text(kPdfPrinterName), Text(kPdfPrinterName)}, Kind::PdfFiles});
   m_printers.push_back({{Text(kPngPrinterName), Text(kPngPrinterName)}, Kind::PngFiles});
 
-  if (const std::string logFile = environment("PILLORA_PRINT_LOG"); !logFile.empty()) {
+  if (const std::string logFile = environmentValue("PILLORA_PRINT_LOG"); !logFile.empty()) {
     m_log = std::make_unique<PrintLog>(appendingFileWriter(logFile));
   }
   makeCurrent(m_printers[current]);

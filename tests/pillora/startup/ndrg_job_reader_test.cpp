@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "common/text/errors.h"
 #include "common/text/textfile.h"
 #include "pillora/profiletool/profile_csv.h"
 #include "pillora/profiletool/profile_database.h"
 #include "tests/pillora/layouts/page_log.h"
+#include "tests/support/recording_label_printer.h"
 #include "tests/support/temp_folder.h"
 
 namespace pillora::testing {
@@ -44,12 +48,13 @@ class NdrgReaderTest : public ::testing::Test {
     folder.writeBig5(name, lines);
   }
   std::vector<LoggedPage> read(const std::string& name = "job.ndrg", double offX = 0.0) {
-    readNdrgJob(fromUtf8(folder.file(name)), run, recorder.surface());
+    readNdrgJob(fromUtf8(folder.file(name)), run, recorder.surface(), labels.port());
     return loggedPages(recorder, offX);
   }
 
   TempProgramFolder folder;
   RecordingPrinter recorder;
+  RecordingLabelPrinter labels;
   RunState run;
 };
 
@@ -189,11 +194,20 @@ TEST_F(NdrgReaderTest, HeaderTimeMarksComeFromTheFirstDrug) {
   EXPECT_EQ(markColumns(printed[0]), (std::vector<int>{0, 2}));
 }
 
-TEST_F(NdrgReaderTest, LabelOptionReadsTheJobButPrintsNoBag) {
+TEST_F(NdrgReaderTest, LabelOptionPrintsTheCompletedJobAsLabelsAndNoBag) {
   write("job.ndrg", {headerLines(), block(u"A")});
+  const ScopedEnvironment temporary("TMPDIR", folder.path());
   run.printOption = u"CP";
-  EXPECT_THROW(read(), PrinterError);
+  EXPECT_TRUE(read().empty());
   EXPECT_TRUE(recorder.lines().empty());
+  ASSERT_FALSE(labels.lines().empty());
+  EXPECT_EQ(labels.lines().front(), "openport\tTSC TTP-245 Plus");
+  // The frequency reaches the composer expanded to its sentence, without the time words.
+  EXPECT_EQ(std::count(labels.lines().begin(), labels.lines().end(),
+                       "windowsfont\t164\t1210\t32\t90\t0\t0\t標楷體\t"
+                       "●A　●每日三次　●無外型圖●早中晚　●適應症狀●　"),
+            1);
+  EXPECT_TRUE(std::filesystem::exists(folder.file("test.cp.txt")));
   run.printOption = u"CP ";
   EXPECT_EQ(read().size(), 1U);
 }
@@ -230,7 +244,7 @@ TEST_F(NdrgReaderTest, DrugsAreCompletedFromTheProfileDatabase) {
 TEST_F(NdrgReaderTest, TheSampleJobWithTheSampleProfiles) {
   buildProfileDatabase(readProfileCsv(readFileBytes(PILLORA_SAMPLES_DIR "/profile.csv")),
                        folder.file("dbDrugProfile.mdb"));
-  readNdrgJob(fromUtf8(PILLORA_SAMPLES_DIR "/sample.ndrg"), run, recorder.surface());
+  readNdrgJob(fromUtf8(PILLORA_SAMPLES_DIR "/sample.ndrg"), run, recorder.surface(), labels.port());
   const auto printed = loggedPages(recorder);
   ASSERT_EQ(printed.size(), 5U);
   EXPECT_EQ(printed[0].lines.size(), 9U);
