@@ -18,16 +18,21 @@
 
 namespace {
 
-// An empty program folder of its own: no profile database, no settings, no markers.
+// An empty program folder of its own: no profile database, no settings, no markers. It
+// lives as long as the process and is removed when the process ends.
 const std::filesystem::path& programFolder() {
-  static const std::filesystem::path folder = [] {
+  static const std::filesystem::path* const folder = [] {
     std::string pattern = (std::filesystem::temp_directory_path() / "pillora-fuzz-XXXXXX").string();
-    const std::filesystem::path made = mkdtemp(pattern.data());
-    setenv("PILLORA_HOME", made.c_str(), 1);
-    setenv("TMPDIR", made.c_str(), 1);  // the label text file goes there
+    const auto* made = new std::filesystem::path(mkdtemp(pattern.data()));
+    setenv("PILLORA_HOME", made->c_str(), 1);
+    setenv("TMPDIR", made->c_str(), 1);  // the label text file goes there
+    std::atexit([] {
+      std::error_code ignored;
+      std::filesystem::remove_all(programFolder(), ignored);
+    });
     return made;
   }();
-  return folder;
+  return *folder;
 }
 
 }  // namespace
