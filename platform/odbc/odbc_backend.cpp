@@ -168,6 +168,8 @@ void OdbcBackend::begin() {
 
 void OdbcBackend::endTransaction(SQLSMALLINT completion) {
   if (!m_inTransaction) throw DatabaseError("no transaction is open");
+  // Some drivers drop prepared statements when a transaction ends; prepare anew after it.
+  m_insert.reset();
   m_connection.check(SQLEndTran(SQL_HANDLE_DBC, m_connection.get(), completion), "SQLEndTran");
   m_inTransaction = false;
   setAutocommit(true);

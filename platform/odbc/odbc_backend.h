@@ -8,8 +8,9 @@
 
 namespace pillora {
 
-// Connects with an ODBC connection string ("Driver={...};Server=...;..."), giving up after
-// a bounded wait for the server. DatabaseError with the driver's message when it cannot.
+// Connects with an ODBC connection string ("Driver={...};Server=...;..."), asking the
+// driver to give up on a server that does not answer within 15 s. DatabaseError with the
+// driver's message when it cannot connect.
 std::unique_ptr<Backend> connectOdbc(const Text& connectionString);
 
 // The names of the drivers the driver manager knows.

@@ -4,6 +4,7 @@
 // a negative price.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
@@ -11,6 +12,8 @@
 #include "common/db/connection.h"
 #include "common/db/recordset.h"
 #include "common/text/errors.h"
+#include "platform/odbc/odbc_backend.h"
+#include "tests/support/scoped_environment.h"
 
 namespace pillora {
 namespace {
@@ -264,6 +267,21 @@ TEST_F(Postgres, AServerNobodyListensOnFailsAtOnce) {
   const auto start = std::chrono::steady_clock::now();
   EXPECT_THROW(nowhere.Open(), DatabaseError);
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+}
+
+TEST_F(Postgres, WithoutADriverSettingFreeTdsIsTheDriver) {
+  const std::vector<Text> drivers = installedOdbcDrivers();
+  EXPECT_NE(std::find(drivers.begin(), drivers.end(), u"PostgreSQL Unicode"), drivers.end());
+  EXPECT_NE(std::find(drivers.begin(), drivers.end(), u"FreeTDS"), drivers.end());
+  const testing::ScopedEnvironment unset("RIMORA_ODBC_DRIVER", std::nullopt);
+  Connection nowhere;
+  nowhere.ConnectionString(u"Provider=SQLNCLI11;Data Source=127.0.0.1,1;User ID=sa;Password=x");
+  try {
+    nowhere.Open();
+    ADD_FAILURE() << "connected to a port nobody listens on";
+  } catch (const DatabaseError& e) {
+    EXPECT_NE(std::string(e.what()).find("[FreeTDS]"), std::string::npos) << e.what();
+  }
 }
 
 }  // namespace
