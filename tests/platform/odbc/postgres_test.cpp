@@ -284,5 +284,18 @@ TEST_F(Postgres, WithoutADriverSettingFreeTdsIsTheDriver) {
   }
 }
 
+TEST_F(Postgres, AnUnknownDriverFailsWithTheDriverManagersMessage) {
+  const testing::ScopedEnvironment unknown("RIMORA_ODBC_DRIVER", "No Such Driver");
+  Connection connection;
+  connection.ConnectionString(connectionString(u"sa", u"Zr@61730285"));
+  try {
+    connection.Open();
+    ADD_FAILURE() << "opened through a driver that is not installed";
+  } catch (const DatabaseError& e) {
+    EXPECT_NE(std::string(e.what()).find("[unixODBC][Driver Manager]"), std::string::npos)
+        << e.what();
+  }
+}
+
 }  // namespace
 }  // namespace pillora
