@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <array>
 #include <cmath>
+#include <memory>
 
 #include "platform/print/fonts_conf.h"
 #include "tests/support/wizard_doubles.h"
@@ -47,12 +48,12 @@ void answerNextMessageBox(QString& seen) {
 
 class WizardWindow : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
+  static std::unique_ptr<QApplication> makeApplication() {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);  // a display the caller chose stays
     makeProjectFontsCurrent("VELSOR_HOME", "velsor_shell_ui_tests");
     static std::array<char*, 2> argv{const_cast<char*>("velsor_shell_ui_tests"), nullptr};
     static int argc = 1;
-    static QApplication app(argc, argv.data());
+    return std::make_unique<QApplication>(argc, argv.data());
   }
 
   WizardWindow() {
@@ -68,6 +69,8 @@ class WizardWindow : public ::testing::Test {
     return qobject_cast<Widget*>(page->widget(name));
   }
 
+  // Made first and gone last: every widget lives inside it.
+  std::unique_ptr<QApplication> app = makeApplication();
   FakeServices services;
   OptionPanelWindow window;
   UpdatorPageWidget* page = nullptr;
