@@ -50,7 +50,7 @@ void FileStore::remove(const fs::path& path) {
 }
 
 fs::path FileStore::stageCopy(const fs::path& from, const fs::path& to) {
-  const fs::path staged = temporaryNameBeside(to);
+  fs::path staged = temporaryNameBeside(to);
   std::error_code error;
   if (!isFile(from)) fail("copy", from, std::make_error_code(std::errc::no_such_file_or_directory));
   if (!fs::copy_file(from, staged, error)) {
@@ -78,7 +78,7 @@ void FileStore::copyReplacing(const fs::path& from, const fs::path& to) {
   }
 }
 
-fs::path FileStore::entryIgnoringCase(const fs::path& folder, const fs::path& name) const {
+fs::path FileStore::entryIgnoringCase(const fs::path& folder, const fs::path& name) {
   std::error_code error;
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
     if (findNameIgnoreCase({it->path().filename().string()}, name.string())) return it->path();

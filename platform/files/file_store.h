@@ -31,8 +31,8 @@ class FileStore {
   void copyReplacing(const std::filesystem::path& from, const std::filesystem::path& to);
   // folder / name, or folder / the existing entry whose name is `name` ignoring ASCII letter
   // case (the pharmacies' file system does not tell "Tools" from "tools").
-  std::filesystem::path entryIgnoringCase(const std::filesystem::path& folder,
-                                          const std::filesystem::path& name) const;
+  static std::filesystem::path entryIgnoringCase(const std::filesystem::path& folder,
+                                                 const std::filesystem::path& name);
 };
 
 }  // namespace pillora

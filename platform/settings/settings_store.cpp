@@ -13,7 +13,7 @@ namespace pillora {
 namespace {
 
 // A settings file is a few lines; anything larger is not one.
-constexpr std::uintmax_t kMostBytes = 1024 * 1024;
+constexpr std::uintmax_t kMostBytes = std::uintmax_t{1024} * 1024;
 
 std::optional<fs::path> absoluteVariable(const char* name) {
   const char* value = std::getenv(name);

@@ -20,7 +20,7 @@ class CDrugDeployActioner : public IAction, public ActionMembers {
   Text getDescription() override;
   Text getAppName() override;
   void action(utlUpdatorView& p_form) override;
-  Text getMessageString(std::int16_t index) const;
+  static Text getMessageString(std::int16_t index);
 
  private:
   struct Paths {

@@ -33,7 +33,7 @@ Text CExeUpdateActioner::getAppName() {
   return {};
 }
 
-Text CExeUpdateActioner::getMessageString(std::int16_t index) const {
+Text CExeUpdateActioner::getMessageString(std::int16_t index) {
   return stepList({{1, u"複製更新檔案到電腦中"}, {2, u"刪除本次更新暫存檔"}}, index);
 }
 

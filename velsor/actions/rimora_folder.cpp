@@ -7,7 +7,7 @@
 namespace pillora {
 
 std::filesystem::path updateProgramFolder() {
-  return std::filesystem::path(fromUtf8(programFolder("VELSOR_HOME")));
+  return {fromUtf8(programFolder("VELSOR_HOME"))};
 }
 
 std::filesystem::path rimoraFolder() {

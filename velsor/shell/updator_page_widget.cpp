@@ -131,7 +131,8 @@ void UpdatorPageWidget::pageChanged() {
   for (const Control& control : m_model->controls()) {
     if (QWidget* shown = widget(control.name)) show(control, *shown);
   }
-  if (QWidget* focused = widget(m_model->focusedControl()); focused && !focused->hasFocus()) {
+  if (QWidget* focused = widget(m_model->focusedControl());
+      focused != nullptr && !focused->hasFocus()) {
     focused->setFocus();
   }
   update();
