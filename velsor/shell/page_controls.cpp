@@ -30,24 +30,6 @@ Control line(Text name, double x1, double y, double x2, Rgb colour) {
 
 }  // namespace
 
-TextView typeName(ControlType type) {
-  switch (type) {
-    case ControlType::Label:
-      return u"Label";
-    case ControlType::Image:
-      return u"Image";
-    case ControlType::TextBox:
-      return u"TextBox";
-    case ControlType::ProgressBar:
-      return u"ProgressBar";
-    case ControlType::Line:
-      return u"Line";
-    case ControlType::CommandButton:
-      return u"CommandButton";
-  }
-  return u"";
-}
-
 std::vector<Control> designControls() {
   using enum ControlType;
   Control banner = boxed(u"Label1", Label, 0, 0, 6975, 855);

@@ -9,10 +9,8 @@
 
 namespace pillora {
 
+// The kinds of control the layout rules tell apart ("Label", "TextBox", "Line", ...).
 enum class ControlType { Label, Image, TextBox, ProgressBar, Line, CommandButton };
-
-// The type name the layout rules go by ("Label", "TextBox", "Line", ...).
-TextView typeName(ControlType type);
 
 struct Rgb {
   std::uint8_t red;
