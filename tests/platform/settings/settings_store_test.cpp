@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 #include "common/text/errors.h"
 #include "tests/support/scoped_environment.h"
@@ -24,10 +25,11 @@ class SettingsStore : public ::testing::Test {
 };
 
 TEST_F(SettingsStore, ReadsTheValueOfTheKeyInItsSection) {
-  const struct {
+  struct Case {
     const char* file;
     const char16_t* value;
-  } cases[] = {
+  };
+  const std::vector<Case> cases{
       {"[Options]\nRimoraStartupPath=/srv/rimora 2\n", u"/srv/rimora 2"},
       {"[Options]\r\nRimoraStartupPath=/srv/藥局\r\n", u"/srv/藥局"},
       {"[options]\n  rimorastartuppath =/x=y", u"/x=y"},

@@ -141,10 +141,11 @@ TEST_F(Actions, DeployIntoAFolderWithBlanksAndChineseCharacters) {
 // Each case fails with the failure box and leaves the old program, the old database and the
 // payload as they were.
 TEST_F(Actions, DeployThatCannotCompleteKeepsTheOldProgram) {
-  const struct {
+  struct Case {
     const char* name;
     std::function<void()> arrange;
-  } cases[] = {
+  };
+  const std::vector<Case> cases{
       {"program payload missing", [this] { fs::remove(pack / "a01.exe"); }},
       {"database payload is a folder",
        [this] {

@@ -177,7 +177,7 @@ TEST_F(WizardPage, AProgramFolderAtTheRootGivesASingleSeparator) {
 }
 
 TEST_F(WizardPage, ASecondOkWhileTheActionRunsStartsNothing) {
-  action->body = [this](utlUpdatorView& p_form) { p_form.btnOk_Click(); };
+  action->body = [](utlUpdatorView& p_form) { p_form.btnOk_Click(); };
   view.btnOk_Click();
   EXPECT_EQ(action->runs, 1);
   EXPECT_EQ(services.started.size(), 1U);
