@@ -52,13 +52,27 @@ std::vector<Text> readTextLines(const std::string& path, std::uintmax_t most) {
   return splitLines(decodeTextFile(readFileBytes(path, most)));
 }
 
-void writeCp950Lines(const std::string& path, const std::vector<Text>& lines) {
-  std::string bytes;
-  for (const Text& line : lines) bytes += encodeCp950(line) + "\r\n";
+namespace {
+
+void writeFileBytes(const std::string& path, const std::string& bytes) {
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   if (!file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) || !file.flush()) {
     throw FileError("cannot write file: " + path);
   }
+}
+
+}  // namespace
+
+void writeCp950Lines(const std::string& path, const std::vector<Text>& lines) {
+  std::string bytes;
+  for (const Text& line : lines) bytes += encodeCp950(line) + "\r\n";
+  writeFileBytes(path, bytes);
+}
+
+void writeUtf8Lines(const std::string& path, const std::vector<Text>& lines) {
+  std::string bytes;
+  for (const Text& line : lines) bytes += toUtf8(line) + "\n";
+  writeFileBytes(path, bytes);
 }
 
 Text LineReader::next() {

@@ -25,6 +25,8 @@ std::string readFileBytes(const std::string& path, std::uintmax_t most = kAnySiz
 std::vector<Text> readTextLines(const std::string& path, std::uintmax_t most = kAnySize);
 // Writes lines in code page 950, each ended by CR LF; FileError when it cannot.
 void writeCp950Lines(const std::string& path, const std::vector<Text>& lines);
+// Writes lines in UTF-8, each ended by LF (the system's own scripts on Linux); FileError.
+void writeUtf8Lines(const std::string& path, const std::vector<Text>& lines);
 
 // Sequential reading of a text file, line by line, as the readers of the system do it.
 class LineReader {

@@ -9,7 +9,7 @@
 // in, so that programs and tests run from the build tree find it too.
 #include <pango/pango.h>
 
-#include <string>
+#include "platform/print/fonts_conf.h"
 
 namespace pillora {
 
@@ -17,8 +17,5 @@ namespace pillora {
 // the project's file is nowhere to be found one warning goes to standard error and the
 // system's set-up alone is used.
 PangoFontMap* printerFontMap();
-
-// The project's fontconfig file that printerFontMap() loads; empty when there is none.
-std::string fontsConfFile();
 
 }  // namespace pillora

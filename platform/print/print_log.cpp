@@ -12,32 +12,6 @@
 
 namespace pillora {
 
-std::string escapeLogField(TextView text) {
-  std::string out;
-  for (const char c : toUtf8(text)) {
-    switch (c) {
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\0':
-        out += "\\0";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
-
 // Independent of the process locale: the decimal separator is always a point.
 std::string formatTwips(float twips) {
   std::array<char, 64> buffer{};

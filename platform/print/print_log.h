@@ -11,11 +11,11 @@
 #include <functional>
 #include <string>
 
+#include "common/text/log_field.h"
 #include "platform/print/page_sink.h"
 
 namespace pillora {
 
-std::string escapeLogField(TextView text);
 std::string formatTwips(float twips);
 
 class PrintLog : public PageSink {

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "common/text/errors.h"
+#include "platform/process/argument_vector.h"
 
 extern char** environ;  // NOLINT(readability-redundant-declaration): POSIX declares it nowhere
 
@@ -89,11 +90,7 @@ class LastLine {
 
 pid_t spawn(const std::filesystem::path& program,
             const std::vector<std::filesystem::path>& arguments, int errorEnd) {
-  std::vector<char*> argv{const_cast<char*>(program.c_str())};  // NOLINT: argv is not written
-  for (const auto& argument : arguments) {
-    argv.push_back(const_cast<char*>(argument.c_str()));  // NOLINT: argv is not written
-  }
-  argv.push_back(nullptr);
+  std::vector<char*> argv = argumentVector(program, arguments);
   const SpawnActions actions(errorEnd);
   pid_t pid = 0;
   if (const int error =

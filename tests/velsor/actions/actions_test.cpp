@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "common/text/errors.h"
+#include "tests/support/scoped_environment.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/wizard_doubles.h"
+#include "velsor/actions/drug_deploy_actioner.h"
+#include "velsor/actions/exe_update_actioner.h"
+#include "velsor/shell/utl_updator_view.h"
+
+namespace fs = std::filesystem;
+
+namespace pillora::testing {
+namespace {
+
+// The real file operations, one of which fails as a locked file or a full disk would.
+class FailingFileStore : public FileStore {
+ public:
+  fs::path stageCopy(const fs::path& from, const fs::path& to) override {
+    failIf("stage", to);
+    return FileStore::stageCopy(from, to);
+  }
+  void rename(const fs::path& staged, const fs::path& to) override {
+    failIf("rename", to);
+    FileStore::rename(staged, to);
+  }
+
+  std::string operation;
+  fs::path path;
+
+ private:
+  void failIf(const std::string& what, const fs::path& target) const {
+    if (what == operation && target == path) throw FileError("locked: " + target.string());
+  }
+};
+
+std::string contents(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+void write(const fs::path& file, const std::string& bytes) {
+  fs::create_directories(file.parent_path());
+  std::ofstream(file, std::ios::binary) << bytes;
+}
+
+const std::string kFailureBox =
+    "msgbox\t更新失敗\t在進行更新程式前，請關閉目前正在執行的申報軟體。";
+const std::string kCopyStep =
+    "message\t\\t更新前置作業\\r\\nV\\t複製更新檔案到電腦中\\r\\n\\t刪除本次更新暫存檔\\r\\n";
+const std::string kDeleteStep =
+    "message\t\\t更新前置作業\\r\\n\\t複製更新檔案到電腦中\\r\\nV\\t刪除本次更新暫存檔\\r\\n";
+
+class Actions : public ::testing::Test {
+ protected:
+  Actions() {
+    write(pack / "a01.exe", "new program");
+    write(pack / "dbDrugProfile.mdb", "new database");
+    setHost(host.string());
+  }
+
+  void setHost(const std::string& value) {
+    write(scratch.folder() / "config/Rimora/settings.ini",
+          "[Other]\nRimoraStartupPath=/elsewhere\n[Options]\nRimoraStartupPath=" + value + "\n");
+  }
+
+  std::vector<std::string> deploy() {
+    CDrugDeployActioner action(files, page);
+    action.action(view);
+    return page.lines;
+  }
+
+  // Nothing but the named files in the folder: no temporary copy is left behind.
+  static std::vector<std::string> names(const fs::path& folder) {
+    std::vector<std::string> found;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+      found.push_back(entry.path().filename().string());
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+  }
+
+  ScratchFolder scratch;
+  fs::path pack = scratch.folder() / "pack";
+  fs::path host = scratch.folder() / "Rimora";
+  fs::path tools = host / "tools";
+  ScopedEnvironment home{"VELSOR_HOME", pack.string()};
+  ScopedEnvironment config{"XDG_CONFIG_HOME", (scratch.folder() / "config").string()};
+  RecordingPage page;
+  FakeServices services;
+  utlUpdatorView view{page, services};
+  FailingFileStore files;
+};
+
+TEST_F(Actions, DeployReplacesProgramAndDatabaseAndRemovesThePayload) {
+  write(tools / "pillora", "old program");
+  write(tools / "dbDrugProfile.mdb", "old database");
+  EXPECT_EQ(deploy(), (std::vector<std::string>{"progress\t30", "progress\t60", kCopyStep,
+                                                kDeleteStep, "progress\t100"}));
+  EXPECT_EQ(contents(tools / "pillora"), "new program");
+  EXPECT_EQ(contents(tools / "dbDrugProfile.mdb"), "new database");
+  EXPECT_EQ(names(tools), (std::vector<std::string>{"dbDrugProfile.mdb", "pillora"}));
+  EXPECT_TRUE(names(pack).empty());
+}
+
+TEST_F(Actions, DeployCreatesTheToolsFolderOrUsesOneSpelledOtherwise) {
+  fs::create_directories(host);
+  deploy();
+  EXPECT_EQ(contents(tools / "pillora"), "new program");
+  fs::rename(tools, host / "Tools");
+  write(pack / "a01.exe", "newer program");
+  write(pack / "dbDrugProfile.mdb", "newer database");
+  deploy();
+  EXPECT_EQ(names(host), std::vector<std::string>{"Tools"});
+  EXPECT_EQ(contents(host / "Tools/pillora"), "newer program");
+}
+
+TEST_F(Actions, DeployStartedFromTheToolsFolderChangesNothing) {
+  write(tools / "pillora", "old program");
+  const ScopedEnvironment fromTarget("VELSOR_HOME", tools.string());
+  EXPECT_EQ(deploy(), std::vector<std::string>{"progress\t30"});
+  EXPECT_EQ(contents(tools / "pillora"), "old program");
+}
+
+TEST_F(Actions, DeployIntoAFolderWithBlanksAndChineseCharacters) {
+  host = scratch.folder() / "藥局 系統/Rimora 2";
+  setHost(host.string());
+  fs::create_directories(host);
+  deploy();
+  EXPECT_TRUE(page.boxes.empty());
+  EXPECT_EQ(contents(host / "tools/pillora"), "new program");
+  EXPECT_EQ(contents(host / "tools/dbDrugProfile.mdb"), "new database");
+}
+
+// Each case fails with the failure box and leaves the old program, the old database and the
+// payload as they were.
+TEST_F(Actions, DeployThatCannotCompleteKeepsTheOldProgram) {
+  struct Case {
+    const char* name;
+    std::function<void()> arrange;
+  };
+  const std::vector<Case> cases{
+      {"program payload missing", [this] { fs::remove(pack / "a01.exe"); }},
+      {"database payload is a folder",
+       [this] {
+         fs::remove(pack / "dbDrugProfile.mdb");
+         fs::create_directory(pack / "dbDrugProfile.mdb");
+       }},
+      {"setting empty", [this] { setHost(""); }},
+      {"setting absent", [this] { fs::remove_all(scratch.folder() / "config"); }},
+      {"settings not UTF-8", [this] { setHost(host.string() + "\xff\xfe"); }},
+      {"old program locked",
+       [this] {
+         files.operation = "rename";
+         files.path = tools / "pillora";
+       }},
+      {"database copy fails",
+       [this] {
+         files.operation = "stage";
+         files.path = tools / "dbDrugProfile.mdb";
+       }},
+  };
+  for (const auto& each : cases) {
+    SCOPED_TRACE(each.name);
+    write(tools / "pillora", "old program");
+    write(tools / "dbDrugProfile.mdb", "old database");
+    page.lines.clear();
+    each.arrange();
+    const std::vector<std::string> lines = deploy();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), kFailureBox), 1);
+    EXPECT_EQ(lines.back(), kFailureBox);
+    EXPECT_EQ(contents(tools / "pillora"), "old program");
+    EXPECT_EQ(contents(tools / "dbDrugProfile.mdb"), "old database");
+    EXPECT_EQ(names(tools), (std::vector<std::string>{"dbDrugProfile.mdb", "pillora"}));
+    // Put the payload and the settings back for the next case.
+    files.operation.clear();
+    setHost(host.string());
+    fs::remove_all(pack);
+    write(pack / "a01.exe", "new program");
+    write(pack / "dbDrugProfile.mdb", "new database");
+  }
+}
+
+class ProgramUpdate : public Actions {
+ protected:
+  ProgramUpdate() {
+    fs::remove_all(pack);
+    write(pack / "rimora.exe", "rimora");
+    write(pack / "Pillora.exe", "pillora");
+    write(pack / "dbDrugProfile.mdb", "database");
+    fs::create_directories(host);
+  }
+  std::vector<std::string> update() {
+    CExeUpdateActioner action(files, page);
+    EXPECT_EQ(action.getAppName(), u"");
+    action.action(view);
+    return page.lines;
+  }
+};
+
+TEST_F(ProgramUpdate, CopiesIntoTheToolsFolderThenDeletesTheSources) {
+  const std::string copyStep = "message\tV\\t複製更新檔案到電腦中\\r\\n\\t刪除本次更新暫存檔\\r\\n";
+  const std::string deleteStep =
+      "message\t\\t複製更新檔案到電腦中\\r\\nV\\t刪除本次更新暫存檔\\r\\n";
+  EXPECT_EQ(update(), (std::vector<std::string>{copyStep, "progress\t30", "progress\t60",
+                                                "progress\t100", deleteStep, "progress\t30",
+                                                "progress\t60", "progress\t100"}));
+  EXPECT_EQ(contents(host / "rimora.exe"), "rimora");
+  EXPECT_EQ(contents(host / "Tools/pillora"), "pillora");
+  EXPECT_EQ(contents(host / "Tools/dbDrugProfile.mdb"), "database");
+  EXPECT_TRUE(names(pack).empty());
+}
+
+TEST_F(ProgramUpdate, ALockedTargetKeepsItsSourceForTheNextRun) {
+  files.operation = "rename";
+  files.path = host / "Tools/pillora";
+  const std::vector<std::string> lines = update();
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), "progress\t100"), 2);
+  EXPECT_TRUE(page.boxes.empty());
+  EXPECT_EQ(names(pack), std::vector<std::string>{"Pillora.exe"});
+  EXPECT_EQ(names(host / "Tools"), std::vector<std::string>{"dbDrugProfile.mdb"});
+}
+
+TEST_F(ProgramUpdate, AnEmptyRimoraFolderSettingWritesNothing) {
+  setHost("");
+  EXPECT_EQ(update(), std::vector<std::string>{kFailureBox});
+  EXPECT_EQ(names(pack).size(), 3U);
+  EXPECT_TRUE(names(host).empty());
+}
+
+}  // namespace
+}  // namespace pillora::testing

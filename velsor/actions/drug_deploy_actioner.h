@@ -1,0 +1,40 @@
+#pragma once
+// The action the wizard installs: deploys the new drug-bag program and its drug-profile
+// database from the service pack into the "tools" folder of Rimora's folder, then deletes
+// the payload. The old program stays in place until the new one has been copied in full.
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+
+#include "platform/files/file_store.h"
+#include "velsor/actions/action_members.h"
+#include "velsor/shell/iaction.h"
+#include "velsor/shell/page_ports.h"
+
+namespace pillora {
+
+class CDrugDeployActioner : public IAction, public ActionMembers {
+ public:
+  CDrugDeployActioner(FileStore& files, MessageBoxes& boxes) : m_files(files), m_boxes(boxes) {}
+
+  Text getDescription() override;
+  Text getAppName() override;
+  void action(utlUpdatorView& p_form) override;
+  static Text getMessageString(std::int16_t index);
+
+ private:
+  struct Paths {
+    std::filesystem::path sourceProgram;
+    std::filesystem::path sourceDatabase;
+    std::filesystem::path targetProgram;
+    std::filesystem::path targetDatabase;
+  };
+  // The paths of the deployment; nothing when the update runs from the target folder itself.
+  std::optional<Paths> prepare();
+  void replaceTargets(const Paths& paths);
+
+  FileStore& m_files;
+  MessageBoxes& m_boxes;
+};
+
+}  // namespace pillora

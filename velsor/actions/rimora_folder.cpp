@@ -1,0 +1,24 @@
+#include "velsor/actions/rimora_folder.h"
+
+#include "common/text/errors.h"
+#include "platform/files/files.h"
+#include "platform/settings/settings_store.h"
+
+namespace pillora {
+
+std::filesystem::path updateProgramFolder() {
+  return {fromUtf8(programFolder("VELSOR_HOME"))};
+}
+
+std::filesystem::path rimoraFolder() {
+  const Text folder = getSetting(u"Rimora", u"Options", u"RimoraStartupPath");
+  if (folder.empty()) throw FileError("the Rimora folder is not set");
+  return {folder};
+}
+
+void showUpdateFailure(MessageBoxes& boxes) {
+  boxes.showMessageBox({u"在進行更新程式前，請關閉目前正在執行的申報軟體。", u"更新失敗",
+                        MessageBox::Icon::Critical});
+}
+
+}  // namespace pillora

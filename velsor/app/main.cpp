@@ -1,0 +1,18 @@
+// velsor: the one-page service-pack wizard. It deploys the new drug-bag program and its
+// drug-profile database into Rimora's folder when OK is pressed, then ends. No arguments
+// are read. VELSOR_SILENT=1 runs it without a window (see silent_run.h).
+#include <exception>
+#include <iostream>
+
+#include "velsor/app/silent_run.h"
+#include "velsor/app/window_run.h"
+
+int main(int argc, char** argv) {
+  try {
+    if (pillora::silentModeAsked()) return pillora::runSilent(std::cout);
+    return pillora::runWindow(argc, argv);
+  } catch (const std::exception& error) {
+    std::cerr << "velsor: " << error.what() << "\n";
+    return 1;
+  }
+}

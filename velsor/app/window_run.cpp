@@ -1,0 +1,33 @@
+#include "velsor/app/window_run.h"
+
+#include <QApplication>
+
+#include "platform/print/fonts_conf.h"
+#include "velsor/shell/mod_updatlet.h"
+#include "velsor/shell/option_panel_window.h"
+#include "velsor/shell/qt_message_box.h"
+#include "velsor/shell/system_services.h"
+#include "velsor/shell/updator_page_widget.h"
+
+namespace pillora {
+
+int runWindow(int argc, char** argv) {
+  // "微軟正黑體" and the other Windows font names through the project's mapping.
+  makeProjectFontsCurrent("VELSOR_HOME", "velsor");
+  QApplication app(argc, argv);
+  OptionPanelWindow window;
+  QtMessageBoxes boxes(&window);
+  SystemServices services([] { QCoreApplication::exit(0); });
+  FileStore files;
+  const ControlFactory factory{{Text(kUpdatorViewName), [&window, &services] {
+                                  auto* page = new UpdatorPageWidget(&window);
+                                  auto model = std::make_unique<utlUpdatorView>(*page, services);
+                                  page->bind(*model);
+                                  return model;
+                                }}};
+  const std::unique_ptr<frmOptionPanel> form = Main(factory, window, files, boxes);
+  window.bind(*form);
+  return QApplication::exec();
+}
+
+}  // namespace pillora

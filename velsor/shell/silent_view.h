@@ -1,0 +1,39 @@
+#pragma once
+// Silent mode (VELSOR_SILENT=1): no window; what the wizard would show is written as lines
+// (UTF-8, TAB-separated, text fields escaped as in the print log):
+//   msgbox <title> <text>      each message box, answered OK at once
+//   progress <n>               each progress value
+//   message <text>             each text of the text area
+#include <ostream>
+
+#include "velsor/shell/page_ports.h"
+
+namespace pillora {
+
+class SilentPage : public PageView {
+ public:
+  explicit SilentPage(std::ostream& out) : m_out(out) {}
+
+  void pageChanged() override {}
+  void progressShown(int value) override;
+  void messageShown(const Text& text) override;
+  void letEventsThrough() override {}
+  void showMessageBox(const MessageBox& box) override;
+
+ private:
+  std::ostream& m_out;
+};
+
+class SilentForm : public FormView {
+ public:
+  void captionChanged(const Text& /*caption*/) override {}
+  void show() override {}
+  void hide() override {}
+  void unload() override { m_unloaded = true; }
+  bool unloaded() const { return m_unloaded; }
+
+ private:
+  bool m_unloaded = false;
+};
+
+}  // namespace pillora

@@ -1,0 +1,19 @@
+#pragma once
+// The step list every action shows in the page's text area while it works: one line per
+// step, "V" in front of the current step's TAB.
+#include <cstdint>
+#include <vector>
+
+#include "common/text/text.h"
+
+namespace pillora {
+
+struct StepItem {
+  std::int16_t step;
+  Text text;
+};
+
+// For each item in order: "V" when its step is `index`, TAB, its text, CR LF.
+Text stepList(const std::vector<StepItem>& items, std::int16_t index);
+
+}  // namespace pillora
