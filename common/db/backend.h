@@ -1,7 +1,7 @@
 #pragma once
 // The engine behind an open connection. The provider named in the connection string
-// chooses it (backends.h); connections and record sets talk to nothing else, so another
-// engine (an ODBC driver manager for SQL Server) only has to implement this interface.
+// chooses it (backends.h); connections and record sets talk to nothing else, so every
+// engine (SQLite here, an ODBC driver manager for SQL Server) implements this interface.
 // Every engine failure comes out as DatabaseError carrying the engine's own message.
 #include <cstddef>
 #include <optional>
@@ -51,6 +51,14 @@ class Backend {
   virtual QueryResult query(const Text& sql, std::size_t maxRows) = 0;
   // Adds one row to table; the columns not named take their defaults.
   virtual void insert(const Text& table, const ColumnValues& values) = 0;
+
+  // One transaction at a time: from begin on, changes become visible to others and
+  // durable only with commit; rollback undoes every change since begin. DatabaseError
+  // for a begin inside a transaction and for a commit or rollback outside one. Closing
+  // the engine with a transaction open rolls it back.
+  virtual void begin() = 0;
+  virtual void commit() = 0;
+  virtual void rollback() = 0;
 };
 
 }  // namespace pillora

@@ -1,14 +1,17 @@
 #include "common/db/backends.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 
 #include "common/db/access_cache.h"
 #include "common/db/connection_string.h"
 #include "common/db/jet_password.h"
+#include "common/db/odbc_connection_string.h"
 #include "common/db/sqlite_backend.h"
 #include "common/text/errors.h"
+#include "platform/odbc/odbc_backend.h"
 
 namespace pillora {
 
@@ -42,12 +45,21 @@ std::unique_ptr<Backend> openJetProvider(const ConnectionSettings& settings) {
   throw DatabaseError("not an Access or SQLite database file: " + path);
 }
 
+std::unique_ptr<Backend> openSqlServerProvider(const ConnectionSettings& settings) {
+  const char* configured = std::getenv("RIMORA_ODBC_DRIVER");
+  const Text driver = chooseOdbcDriver(
+      configured != nullptr ? std::optional<Text>(fromUtf8(configured)) : std::nullopt,
+      installedOdbcDrivers());
+  return connectOdbc(odbcConnectionString(settings, driver));
+}
+
 }  // namespace
 
 std::unique_ptr<Backend> openBackend(const Text& connectionString) {
   const ConnectionSettings settings = ConnectionSettings::parse(connectionString);
   const Text provider = settings.value(u"Provider").value_or(Text());
   if (equalsIgnoreCase(provider, kJetProvider)) return openJetProvider(settings);
+  if (isSqlServerProvider(provider)) return openSqlServerProvider(settings);
   if (provider.empty()) throw DatabaseError("the connection string names no Provider");
   throw DatabaseError("database provider not supported on this platform: " + toUtf8(provider));
 }

@@ -9,16 +9,19 @@
 // files but does not write them. An Access file that keeps a database password opens only
 // with that password ("Jet OLEDB:Database Password"); SQLite files have none.
 //
-// Any other provider fails to open. A driver-manager engine for SQL Server ("SQLNCLI")
-// would be chosen here.
+// SQL Server provider ("SQLNCLI" with any version suffix, letter case ignored): the
+// database is reached through the ODBC driver manager, with the driver and connection
+// string of odbc_connection_string.h.
+//
+// Any other provider fails to open.
 #include <memory>
 
 #include "common/db/backend.h"
 
 namespace pillora {
 
-// DatabaseError when the string is malformed, the provider unknown or the file missing or
-// unreadable.
+// DatabaseError when the string is malformed, the provider unknown, the file missing or
+// unreadable, or the server refuses the connection.
 std::unique_ptr<Backend> openBackend(const Text& connectionString);
 
 }  // namespace pillora

@@ -24,6 +24,18 @@ void Connection::Execute(const Text& sql) {
   backend()->execute(sql);
 }
 
+void Connection::BeginTrans() {
+  backend()->begin();
+}
+
+void Connection::CommitTrans() {
+  backend()->commit();
+}
+
+void Connection::RollbackTrans() {
+  backend()->rollback();
+}
+
 void Connection::Close() {
   backend();  // fails when closed
   m_backend.reset();

@@ -26,6 +26,13 @@ class Connection {
   ObjectState State() const { return m_backend ? ObjectState::Open : ObjectState::Closed; }
   // Runs one statement that returns no rows. DatabaseError when closed or refused.
   void Execute(const Text& sql);
+  // A transaction on the open connection (backend.h): changes made from BeginTrans on
+  // stay invisible to others until CommitTrans; RollbackTrans undoes them all. Closing
+  // the connection with a transaction open rolls it back. DatabaseError when closed, for
+  // a second BeginTrans and for a commit or rollback without a transaction.
+  void BeginTrans();
+  void CommitTrans();
+  void RollbackTrans();
   // Releases the database. DatabaseError when not open.
   void Close();
 

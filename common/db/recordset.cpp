@@ -1,8 +1,6 @@
 #include "common/db/recordset.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 
 #include "common/text/errors.h"
 
@@ -39,11 +37,7 @@ FieldValue acceptedValue(const ColumnInfo& column, FieldValue value) {
 FieldText textOf(const FieldValue& value) {
   if (const auto* text = std::get_if<Text>(&value)) return *text;
   if (const auto* date = std::get_if<Date>(&value)) return formatDashDate(*date);
-  if (const auto* number = std::get_if<double>(&value)) {
-    std::array<char, 32> digits{};
-    auto* const end = std::to_chars(digits.begin(), digits.end(), *number).ptr;
-    return fromUtf8(std::string_view(digits.data(), static_cast<size_t>(end - digits.data())));
-  }
+  if (const auto* number = std::get_if<double>(&value)) return formatDouble(*number);
   return std::nullopt;
 }
 

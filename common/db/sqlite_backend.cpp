@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "common/db/insert_statement.h"
 #include "common/text/errors.h"
 
 namespace pillora {
@@ -24,17 +25,6 @@ ColumnKind kindOfDeclaredType(const char* declared) {
   return has(u"DATE") || has(u"TIME") ? ColumnKind::Date : ColumnKind::Number;
 }
 
-Text insertSql(const Text& table, const ColumnValues& values) {
-  Text names;
-  Text places;
-  for (const auto& [column, value] : values) {
-    names += (names.empty() ? u"" : u", ") + quotedSqlName(column);
-    places += places.empty() ? u"?" : u", ?";
-  }
-  if (values.empty()) return u"INSERT INTO " + quotedSqlName(table) + u" DEFAULT VALUES";
-  return u"INSERT INTO " + quotedSqlName(table) + u" (" + names + u") VALUES (" + places + u")";
-}
-
 bool fileExists(const std::string& path) {
   return std::ifstream(path).good();
 }
@@ -42,7 +32,7 @@ bool fileExists(const std::string& path) {
 }  // namespace
 
 Text quotedSqlName(TextView name) {
-  return u"\"" + replaceAll(name, u"\"", u"\"\"") + u"\"";
+  return quotedName(name, u"\"");
 }
 
 void SqliteBackend::Finalizer::operator()(sqlite3_stmt* statement) const {
@@ -176,7 +166,7 @@ void SqliteBackend::bindValue(sqlite3_stmt* statement, int index, const FieldVal
 }
 
 void SqliteBackend::insert(const Text& table, const ColumnValues& values) {
-  const Text sql = insertSql(table, values);
+  const Text sql = insertStatement(table, values, u"\"");
   if (m_insert == nullptr || sql != m_insertSql) {
     m_insert.reset();
     m_insert = prepare(sql);
@@ -187,6 +177,20 @@ void SqliteBackend::insert(const Text& table, const ColumnValues& values) {
     bindValue(m_insert.get(), static_cast<int>(i + 1), values[i].second);
   }
   step(m_insert.get());
+}
+
+// SQLite's own messages say what went wrong ("cannot start a transaction within a
+// transaction", "cannot commit - no transaction is active").
+void SqliteBackend::begin() {
+  execute(u"BEGIN");
+}
+
+void SqliteBackend::commit() {
+  execute(u"COMMIT");
+}
+
+void SqliteBackend::rollback() {
+  execute(u"ROLLBACK");
 }
 
 }  // namespace pillora

@@ -32,6 +32,9 @@ class SqliteBackend final : public Backend {
   void execute(const Text& sql) override;
   QueryResult query(const Text& sql, std::size_t maxRows) override;
   void insert(const Text& table, const ColumnValues& values) override;
+  void begin() override;
+  void commit() override;
+  void rollback() override;
 
   // From now on every statement that would change the database fails with this message.
   void refuseWrites(std::string message);

@@ -175,10 +175,23 @@ std::int32_t toInt32(TextView t) {
   return toInt32(toDouble(t));
 }
 
-Text formatSingle(float value) {
+namespace {
+
+template <typename Number>
+Text shortestText(Number value) {
   std::array<char, 32> buffer{};
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
   return fromUtf8(std::string_view(buffer.data(), static_cast<size_t>(result.ptr - buffer.data())));
+}
+
+}  // namespace
+
+Text formatSingle(float value) {
+  return shortestText(value);
+}
+
+Text formatDouble(double value) {
+  return shortestText(value);
 }
 
 std::string decimal(std::int64_t value) {

@@ -35,6 +35,8 @@ std::int32_t toInt32(double value);
 std::int32_t toInt32(TextView t);
 // Shortest decimal text that reads back as the same single-precision value ("14", "13.7").
 Text formatSingle(float value);
+// Shortest decimal text that reads back as the same double-precision value ("12.5", "3").
+Text formatDouble(double value);
 // Decimal digits of an integer, with "-" when negative (messages, file names).
 std::string decimal(std::int64_t value);
 

@@ -52,12 +52,21 @@ TEST(Numbers, SinglePrecisionAndItsShortestText) {
   EXPECT_EQ(formatSingle(0.5F), u"0.5");
 }
 
+TEST(Numbers, DoublePrecisionShortestTextReadsBackTheSame) {
+  for (const double value : {12.5, 3.0, -0.1, 1e-7, 123456789.123, 1.7976931348623157e308}) {
+    const Text text = formatDouble(value);
+    EXPECT_EQ(toDouble(text), value) << toUtf8(text);
+  }
+  EXPECT_EQ(formatDouble(3.0), u"3");
+  EXPECT_EQ(formatDouble(0.1), u"0.1");
+}
+
 TEST(Dates, ParsesYearMonthDayWithSlashOrDash) {
   EXPECT_EQ(parseDate(u"2007/05/06"), (Date{2007, 5, 6}));
   EXPECT_EQ(parseDate(u"2015-10-14"), (Date{2015, 10, 14}));
   EXPECT_EQ(parseDate(u" 2024/2/9 "), (Date{2024, 2, 9}));
   for (const TextView bad : {u"", u"2023/02/29", u"2023/13/01", u"2023/00/10", u"2023-05/06",
-                          u"07/05/06", u"2023/05/06x", u"調劑日:2007/05/06", u"2023/4/31"}) {
+                             u"07/05/06", u"2023/05/06x", u"調劑日:2007/05/06", u"2023/4/31"}) {
     EXPECT_FALSE(parseDate(bad).has_value()) << toUtf8(bad);
   }
   EXPECT_THROW(toDate(u"abc"), ConversionError);

@@ -27,14 +27,7 @@ pass() {
   passed=$((passed + 1))
 }
 
-# A port nobody listens on (bash connects through /dev/tcp).
-free_port() {
-  local port
-  for port in $(shuf -i 20000-60000 -n 40); do
-    (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null || { echo "$port"; return 0; }
-  done
-  return 1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/free_port.sh"
 
 start_server() {
   local attempt

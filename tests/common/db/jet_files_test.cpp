@@ -121,7 +121,10 @@ TEST(Connection, MissingFileOrUnknownFormatOrProviderFailsTheOpen) {
        {u"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + fromUtf8(folder.path("none.mdb")),
         u"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + fromUtf8(notADatabase),
         Text(u"Provider=Microsoft.Jet.OLEDB.4.0"),
-        Text(u"Provider=SQLNCLI10;Data Source=10.0.0.5;User ID=sa;Password=x;Initial Catalog=db"),
+        Text(u"Provider=SQLOLEDB;Data Source=127.0.0.1,1;User ID=sa;Password=x"),
+        // nobody listens on port 1: refused at once
+        Text(
+            u"Provider=SQLNCLI10;Data Source=127.0.0.1,1;User ID=sa;Password=x;Initial Catalog=db"),
         u"Data Source=" + fromUtf8(notADatabase)}) {
     SCOPED_TRACE(toUtf8(text));
     Connection connection;

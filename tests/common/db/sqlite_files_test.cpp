@@ -131,5 +131,43 @@ TEST_F(SqliteFile, RowsOutliveTheConnectionAndDeleteEmptiesTheTable) {
   EXPECT_THROW(SqliteBackend::createFile(m_path), DatabaseError);
 }
 
+TEST_F(SqliteFile, RollbackRestoresTheTableEvenAfterARefusedRow) {
+  add(u"OLD1", Text(u"x"));
+  const Text count = u"SELECT count(*) AS n FROM tblDrugs";
+  m_connection.BeginTrans();
+  m_connection.Execute(u"DELETE FROM tblDrugs");
+  add(u"NEW1", Text(u"y"));
+  Recordset rows;
+  rows.Open(u"SELECT * FROM tblDrugs", m_connection);
+  rows.AddNew();
+  EXPECT_THROW(rows.Update(), DatabaseError);  // 代碼 is NOT NULL
+  rows.Close();
+  EXPECT_EQ(value(count, u"n"), u"1");
+  m_connection.RollbackTrans();
+  EXPECT_EQ(value(count, u"n"), u"1");
+  EXPECT_EQ(value(u"SELECT * FROM tblDrugs", u"代碼"), u"OLD1");
+}
+
+TEST_F(SqliteFile, CommitKeepsTheRowsAndClosingUncommittedDropsThem) {
+  m_connection.BeginTrans();
+  add(u"KEPT", Text(u"x"));
+  m_connection.CommitTrans();
+  m_connection.BeginTrans();
+  m_connection.Execute(u"DELETE FROM tblDrugs");
+  m_connection.Close();
+  m_connection.Open();
+  EXPECT_EQ(value(u"SELECT * FROM tblDrugs", u"代碼"), u"KEPT");
+}
+
+TEST_F(SqliteFile, TransactionsDoNotNest) {
+  EXPECT_THROW(m_connection.CommitTrans(), DatabaseError);
+  EXPECT_THROW(m_connection.RollbackTrans(), DatabaseError);
+  m_connection.BeginTrans();
+  EXPECT_THROW(m_connection.BeginTrans(), DatabaseError);
+  m_connection.RollbackTrans();
+  m_connection.Close();
+  EXPECT_THROW(m_connection.BeginTrans(), DatabaseError);  // closed
+}
+
 }  // namespace
 }  // namespace pillora
