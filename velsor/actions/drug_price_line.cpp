@@ -86,7 +86,7 @@ void insertDrugRecord(TextView line, Recordset& rs) {
   const std::optional<ColumnValues> values = drugRecordValues(line);
   if (!values) return;
   rs.AddNew();
-  for (const auto& [column, value] : *values) attempt([&] { rs.Field(column, value); });
+  for (const auto& field : *values) attempt([&] { rs.Field(field.first, field.second); });
   rs.Update();
 }
 

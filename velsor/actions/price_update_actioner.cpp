@@ -19,7 +19,7 @@ namespace {
 
 // A month's price list is some 30,000 lines of a few hundred bytes; a file far larger than
 // that is no price list, and is refused before it fills the memory.
-constexpr std::uintmax_t kUpdateFileMost = 256 * 1024 * 1024;
+constexpr std::uintmax_t kUpdateFileMost = std::uintmax_t{256} * 1024 * 1024;
 
 Text readingMessage(std::size_t line) {
   return u"藥價更新程序作業中．．．　(目前正處理第" +
@@ -41,7 +41,7 @@ Text C16180301::getAppName() {
   return u"UP16180301.exe";
 }
 
-Text C16180301::getMesageString(std::int16_t index) const {
+Text C16180301::getMesageString(std::int16_t index) {
   return stepList({{1, u"刪除現有資料庫中的藥品資料"},
                    {2, u"讀取本次更新資料檔"},
                    {3, u"新增藥品資料到資料庫中"},
@@ -89,7 +89,7 @@ void C16180301::replaceDrugs(const std::vector<Text>& lines) {
   m_view->setMessgaeValue(getMesageString(3));
   Recordset rs;
   rs.Open(u"SELECT * FROM tblDrugs WHERE id=-2", connection);
-  const double n = static_cast<double>(lines.size());
+  const auto n = static_cast<double>(lines.size());
   for (std::size_t j = 0; j < lines.size(); ++j) {
     m_view->letEventsThrough();
     insertDrugRecord(lines[j], rs);

@@ -21,7 +21,7 @@ class C16180301 : public IAction, public ActionMembers {
 
   void IsSingleAction(bool vData) { m_isSingleAction = vData; }
   bool IsSingleAction() const { return m_isSingleAction; }
-  Text getMesageString(std::int16_t index) const;
+  static Text getMesageString(std::int16_t index);
 
   Text getDescription() override;
   Text getAppName() override;

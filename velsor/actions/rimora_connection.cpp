@@ -10,7 +10,7 @@ namespace pillora {
 namespace {
 
 // Rimora's configuration file is a line or a few tags; anything larger is no such file.
-constexpr std::uintmax_t kConfigMost = 64 * 1024;
+constexpr std::uintmax_t kConfigMost = std::uintmax_t{64} * 1024;
 
 Text jetConnectionString(const Text& dataSource) {
   return u"Provider=Microsoft.Jet.OLEDB.4.0;Jet OLEDB:Database Password='Zr@Kelborn51748203';"

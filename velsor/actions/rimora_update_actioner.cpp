@@ -48,7 +48,7 @@ Text CRimoraUpdateActioner::getAppName() {
   return u"UP27182801.exe";
 }
 
-Text CRimoraUpdateActioner::getMessageString(std::int16_t index) const {
+Text CRimoraUpdateActioner::getMessageString(std::int16_t index) {
   return stepList({{0, u"更新前置作業"}, {1, u"複製更新檔案到電腦中"}, {2, u"刪除本次更新暫存檔"}},
                   index);
 }

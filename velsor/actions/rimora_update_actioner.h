@@ -21,7 +21,7 @@ class CRimoraUpdateActioner : public IAction, public ActionMembers {
   Text getDescription() override;
   Text getAppName() override;
   void action(utlUpdatorView& p_form) override;
-  Text getMessageString(std::int16_t index) const;
+  static Text getMessageString(std::int16_t index);
 
  private:
   // Ends the running Rimora and deletes its program; false when the update runs from
