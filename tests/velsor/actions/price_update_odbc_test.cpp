@@ -3,9 +3,8 @@
 // Its tblDrugs refuses a negative price.
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/types.h>
 #include <chrono>
+#include <csignal>
 
 #include <array>
 #include <cstdio>

@@ -91,8 +91,8 @@ class PriceUpdate : public ::testing::Test, public UpdateFolders {
 TEST_F(PriceUpdate, UsableLinesReplaceTheTableWithTheirConvertedValues) {
   writePuf({
       kHeader,
-      u"1\tN\t2\tAC00001100\t12.5\t2026/1/"
-      u"31\t2026-12-31\tASPIRIN\t0.5\t錠\tASA\t1e2\tMG\t錠劑\t生達\tpast",
+      Text(u"1\tN\t2\tAC00001100\t12.5\t2026/1/31\t2026-12-31\t") +
+          u"ASPIRIN\t0.5\t錠\tASA\t1e2\tMG\t錠劑\t生達\tpast",
       u"2\t\t1\tAC00002100\t 3 \t2026/02/30\tnone\tX\tabout 10\tmL\t\t\t\t\t",
       u"3\t\t1\tAC00003100\tfree\t2026/01/01\t2026/01/01\tX\t1\tmL\t\t1\t\t\t",
       u"4\t\t1\tAC00004100\t\t2026/01/01\t2026/01/01\tX\t1\tmL\t\t1\t\t\t",
@@ -138,6 +138,7 @@ TEST_F(PriceUpdate, ProgressRunsFromZeroToTheLastLineShare) {
        {Case{3, {"0", "33", "67"}, "67"}, Case{250, {"0", "0", "1", "1", "2"}, "100"}}) {
     page.lines.clear();
     std::vector<Text> lines;
+    lines.reserve(static_cast<size_t>(c.lines));
     for (int i = 0; i < c.lines; ++i) lines.push_back(drugLine(fromUtf8(decimal(i)), u"1"));
     writePuf(lines);
     run();
@@ -170,7 +171,7 @@ TEST_F(PriceUpdate, RimoraConfigChoosesTheDatabase) {
     if (c.config) std::ofstream(host / "Rimora.config", std::ios::binary) << *c.config;
     EXPECT_EQ(rimoraConnectionString(host, files), c.expected) << c.config.value_or("none");
   }
-  std::ofstream(host / "Rimora.config", std::ios::trunc);
+  std::ofstream(host / "Rimora.config", std::ios::trunc).close();
   EXPECT_THROW(rimoraConnectionString(host, files), FileError);
 }
 

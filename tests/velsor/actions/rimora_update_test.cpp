@@ -123,7 +123,7 @@ TEST_F(RimoraUpdate, TheStartActionRunsTheUpdateOnAnOpenDatabaseAndCompletes) {
   SqliteBackend::createFile((host / "dbRimora.mdb").string())->execute(u"CREATE TABLE t (x)");
   start.action(view);
   std::vector<std::string> expected = kUpdated;
-  expected.push_back("msgbox\t訊息\t更新作業完成，請點選「關閉」按鈕離開本精靈。");
+  expected.emplace_back("msgbox\t訊息\t更新作業完成，請點選「關閉」按鈕離開本精靈。");
   EXPECT_EQ(page.lines, expected);
   EXPECT_EQ(started(2), "killer Rimora\nnew rimora \n");
 }
