@@ -1,7 +1,7 @@
 #include "velsor/shell/mod_updatlet.h"
 
 #include "common/text/errors.h"
-#include "velsor/actions/drug_deploy_actioner.h"
+#include "velsor/actions/chosen_actioner.h"
 #include "velsor/shell/utl_updator_view.h"
 
 namespace pillora {
@@ -12,7 +12,7 @@ std::unique_ptr<frmOptionPanel> Main(const ControlFactory& factory, FormView& fo
   form->setUserControl(Text(kUpdatorViewName));
   auto* view = dynamic_cast<utlUpdatorView*>(form->getUserControl());
   if (view == nullptr) throw AppError("the wizard page QWK.utlUpdatorView cannot be created");
-  view->setActioner(std::make_shared<CDrugDeployActioner>(files, boxes));
+  view->setActioner(chosenActioner(files, boxes));
   form->show();
   return form;
 }

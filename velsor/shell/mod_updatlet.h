@@ -1,6 +1,7 @@
 #pragma once
 // The wizard's start-up: the host form, the wizard page created from its registered name,
-// and the one action this build installs, the drug-bag deploy.
+// and the one action this build installs, the drug-bag deploy unless VELSOR_ACTION names
+// another (chosen_actioner.h).
 #include <memory>
 
 #include "platform/files/file_store.h"

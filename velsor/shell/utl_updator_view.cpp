@@ -94,6 +94,10 @@ void utlUpdatorView::hideForm() {
   });
 }
 
+void utlUpdatorView::letEventsThrough() {
+  attempt([this] { m_view.letEventsThrough(); });
+}
+
 void utlUpdatorView::btnOk_Click() {
   if (m_running) return;  // a second run never starts inside the first
   const RunningFlag running(m_running);

@@ -26,6 +26,9 @@ class utlUpdatorView : public HostedControl {
   void setActioner(std::shared_ptr<IAction> p_action);
   void setContainer(Container& p_container) override;
   void hideForm();
+  // Lets pending window events be handled once, so that the page repaints during a long
+  // action and its buttons stay clickable.
+  void letEventsThrough();
 
   // Events.
   void btnOk_Click();

@@ -1,0 +1,119 @@
+#include "velsor/actions/price_update_actioner.h"
+
+#include <algorithm>
+
+#include "common/db/recordset.h"
+#include "common/text/attempt.h"
+#include "common/text/textfile.h"
+#include "velsor/actions/drug_price_line.h"
+#include "velsor/actions/rimora_connection.h"
+#include "velsor/actions/rimora_folder.h"
+#include "velsor/shell/step_list.h"
+#include "velsor/shell/utl_updator_view.h"
+
+namespace fs = std::filesystem;
+
+namespace pillora {
+
+namespace {
+
+// A month's price list is some 30,000 lines of a few hundred bytes; a file far larger than
+// that is no price list, and is refused before it fills the memory.
+constexpr std::uintmax_t kUpdateFileMost = std::uintmax_t{256} * 1024 * 1024;
+
+Text readingMessage(std::size_t line) {
+  return u"藥價更新程序作業中．．．　(目前正處理第" +
+         fromUtf8(decimal(static_cast<std::int64_t>(line))) +
+         u"筆藥品資料。)\r\n\r\n１．更新過程中請勿中斷程式。\r\n"
+         u"２．硬體規格不同,您的畫面可能會出現閃爍狀況,屬於正常情況,請勿擔心。";
+}
+
+}  // namespace
+
+Text C16180301::getDescription() {
+  return u"按下「確定」按鈕後將更新本月最新異動的藥價 \r\n"
+         u"本系統會保留前二個月藥價，並以「處方上的調劑日」做為判斷標準，請放心更新。\r\n\r\n"
+         u"[ 申報前執行處方驗證程序時，請記得啟用「自動調整」的選項 ]。\r\n\r\n\r\n\r\n"
+         u" 藥價更新程式序號 v1.0.0.6";
+}
+
+Text C16180301::getAppName() {
+  return u"UP16180301.exe";
+}
+
+Text C16180301::getMesageString(std::int16_t index) {
+  return stepList({{1, u"刪除現有資料庫中的藥品資料"},
+                   {2, u"讀取本次更新資料檔"},
+                   {3, u"新增藥品資料到資料庫中"},
+                   {4, u"刪除不給付的藥品資料"},
+                   {5, u"同步藥袋資訊"}},
+                  index);
+}
+
+void C16180301::action(utlUpdatorView& p_form) {
+  m_view = &p_form;
+  try {
+    const fs::path file = updateProgramFolder() / "all.puf";
+    p_form.setMessgaeValue(getMesageString(1));
+    p_form.setMessgaeValue(getMesageString(2));
+    replaceDrugs(readUpdateFile(file));
+    // Imported: the file has done its work. Should it stay, the next run imports the same.
+    attempt([&] { m_files.remove(file); });
+    p_form.hideForm();
+    m_rimoraConnection->Close();
+  } catch (const AppError& error) {
+    abandon();
+    m_boxes.showMessageBox({u"更新藥價作業失敗，可能的原因為：\r\n" + fromUtf8(error.what()),
+                            u"錯誤", MessageBox::Icon::Critical});
+  }
+}
+
+std::vector<Text> C16180301::readUpdateFile(const fs::path& file) {
+  std::vector<Text> lines = readTextLines(file.string(), kUpdateFileMost);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    m_view->letEventsThrough();
+    m_view->setMessgaeValue(readingMessage(i + 1));
+  }
+  // The table is emptied only for a file that refills it.
+  if (std::none_of(lines.begin(), lines.end(),
+                   [](const Text& line) { return drugRecordValues(line).has_value(); })) {
+    throw FileError("no drug-price line in " + file.string());
+  }
+  return lines;
+}
+
+void C16180301::replaceDrugs(const std::vector<Text>& lines) {
+  Connection& connection = getRimoraConnection();
+  connection.BeginTrans();
+  connection.Execute(u"DELETE FROM tblDrugs");
+  m_view->setMessgaeValue(getMesageString(3));
+  Recordset rs;
+  rs.Open(u"SELECT * FROM tblDrugs WHERE id=-2", connection);
+  const auto n = static_cast<double>(lines.size());
+  for (std::size_t j = 0; j < lines.size(); ++j) {
+    m_view->letEventsThrough();
+    insertDrugRecord(lines[j], rs);
+    m_view->setProgressBarValue(toInt16(static_cast<double>(j) / n * 100));
+  }
+  rs.Close();
+  connection.CommitTrans();
+}
+
+// Whatever the transaction had changed is undone, and the connection let go.
+void C16180301::abandon() {
+  if (!m_rimoraConnection || m_rimoraConnection->State() == ObjectState::Closed) return;
+  attempt([this] { m_rimoraConnection->RollbackTrans(); });
+  attempt([this] { m_rimoraConnection->Close(); });
+}
+
+Connection& C16180301::getRimoraConnection() {
+  if (!m_rimoraConnection) {
+    auto connection = std::make_unique<Connection>();
+    connection->ConnectionString(rimoraConnectionString(rimoraFolder(), m_files));
+    m_rimoraConnection = std::move(connection);
+  }
+  if (m_rimoraConnection->State() == ObjectState::Closed) m_rimoraConnection->Open();
+  return *m_rimoraConnection;
+}
+
+}  // namespace pillora
