@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "common/text/errors.h"
 #include "tests/support/scoped_environment.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/update_folders.h"
 #include "tests/support/wizard_doubles.h"
 #include "velsor/actions/drug_deploy_actioner.h"
 #include "velsor/actions/exe_update_actioner.h"
@@ -38,18 +37,6 @@ class FailingFileStore : public FileStore {
   }
 };
 
-std::string contents(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-void write(const fs::path& file, const std::string& bytes) {
-  fs::create_directories(file.parent_path());
-  std::ofstream(file, std::ios::binary) << bytes;
-}
-
 const std::string kFailureBox =
     "msgbox\t更新失敗\t在進行更新程式前，請關閉目前正在執行的申報軟體。";
 const std::string kCopyStep =
@@ -60,13 +47,13 @@ const std::string kDeleteStep =
 class Actions : public ::testing::Test {
  protected:
   Actions() {
-    write(pack / "a01.exe", "new program");
-    write(pack / "dbDrugProfile.mdb", "new database");
+    writeBytes(pack / "a01.exe", "new program");
+    writeBytes(pack / "dbDrugProfile.mdb", "new database");
     setHost(host.string());
   }
 
   void setHost(const std::string& value) {
-    write(scratch.folder() / "config/Rimora/settings.ini",
+    writeBytes(scratch.folder() / "config/Rimora/settings.ini",
           "[Other]\nRimoraStartupPath=/elsewhere\n[Options]\nRimoraStartupPath=" + value + "\n");
   }
 
@@ -99,12 +86,12 @@ class Actions : public ::testing::Test {
 };
 
 TEST_F(Actions, DeployReplacesProgramAndDatabaseAndRemovesThePayload) {
-  write(tools / "pillora", "old program");
-  write(tools / "dbDrugProfile.mdb", "old database");
+  writeBytes(tools / "pillora", "old program");
+  writeBytes(tools / "dbDrugProfile.mdb", "old database");
   EXPECT_EQ(deploy(), (std::vector<std::string>{"progress\t30", "progress\t60", kCopyStep,
                                                 kDeleteStep, "progress\t100"}));
-  EXPECT_EQ(contents(tools / "pillora"), "new program");
-  EXPECT_EQ(contents(tools / "dbDrugProfile.mdb"), "new database");
+  EXPECT_EQ(fileBytes(tools / "pillora"), "new program");
+  EXPECT_EQ(fileBytes(tools / "dbDrugProfile.mdb"), "new database");
   EXPECT_EQ(names(tools), (std::vector<std::string>{"dbDrugProfile.mdb", "pillora"}));
   EXPECT_TRUE(names(pack).empty());
 }
@@ -112,20 +99,20 @@ TEST_F(Actions, DeployReplacesProgramAndDatabaseAndRemovesThePayload) {
 TEST_F(Actions, DeployCreatesTheToolsFolderOrUsesOneSpelledOtherwise) {
   fs::create_directories(host);
   deploy();
-  EXPECT_EQ(contents(tools / "pillora"), "new program");
+  EXPECT_EQ(fileBytes(tools / "pillora"), "new program");
   fs::rename(tools, host / "Tools");
-  write(pack / "a01.exe", "newer program");
-  write(pack / "dbDrugProfile.mdb", "newer database");
+  writeBytes(pack / "a01.exe", "newer program");
+  writeBytes(pack / "dbDrugProfile.mdb", "newer database");
   deploy();
   EXPECT_EQ(names(host), std::vector<std::string>{"Tools"});
-  EXPECT_EQ(contents(host / "Tools/pillora"), "newer program");
+  EXPECT_EQ(fileBytes(host / "Tools/pillora"), "newer program");
 }
 
 TEST_F(Actions, DeployStartedFromTheToolsFolderChangesNothing) {
-  write(tools / "pillora", "old program");
+  writeBytes(tools / "pillora", "old program");
   const ScopedEnvironment fromTarget("VELSOR_HOME", tools.string());
   EXPECT_EQ(deploy(), std::vector<std::string>{"progress\t30"});
-  EXPECT_EQ(contents(tools / "pillora"), "old program");
+  EXPECT_EQ(fileBytes(tools / "pillora"), "old program");
 }
 
 TEST_F(Actions, DeployIntoAFolderWithBlanksAndChineseCharacters) {
@@ -134,8 +121,8 @@ TEST_F(Actions, DeployIntoAFolderWithBlanksAndChineseCharacters) {
   fs::create_directories(host);
   deploy();
   EXPECT_TRUE(page.boxes.empty());
-  EXPECT_EQ(contents(host / "tools/pillora"), "new program");
-  EXPECT_EQ(contents(host / "tools/dbDrugProfile.mdb"), "new database");
+  EXPECT_EQ(fileBytes(host / "tools/pillora"), "new program");
+  EXPECT_EQ(fileBytes(host / "tools/dbDrugProfile.mdb"), "new database");
 }
 
 // Each case fails with the failure box and leaves the old program, the old database and the
@@ -168,22 +155,22 @@ TEST_F(Actions, DeployThatCannotCompleteKeepsTheOldProgram) {
   };
   for (const auto& each : cases) {
     SCOPED_TRACE(each.name);
-    write(tools / "pillora", "old program");
-    write(tools / "dbDrugProfile.mdb", "old database");
+    writeBytes(tools / "pillora", "old program");
+    writeBytes(tools / "dbDrugProfile.mdb", "old database");
     page.lines.clear();
     each.arrange();
     const std::vector<std::string> lines = deploy();
     EXPECT_EQ(std::count(lines.begin(), lines.end(), kFailureBox), 1);
     EXPECT_EQ(lines.back(), kFailureBox);
-    EXPECT_EQ(contents(tools / "pillora"), "old program");
-    EXPECT_EQ(contents(tools / "dbDrugProfile.mdb"), "old database");
+    EXPECT_EQ(fileBytes(tools / "pillora"), "old program");
+    EXPECT_EQ(fileBytes(tools / "dbDrugProfile.mdb"), "old database");
     EXPECT_EQ(names(tools), (std::vector<std::string>{"dbDrugProfile.mdb", "pillora"}));
     // Put the payload and the settings back for the next case.
     files.operation.clear();
     setHost(host.string());
     fs::remove_all(pack);
-    write(pack / "a01.exe", "new program");
-    write(pack / "dbDrugProfile.mdb", "new database");
+    writeBytes(pack / "a01.exe", "new program");
+    writeBytes(pack / "dbDrugProfile.mdb", "new database");
   }
 }
 
@@ -191,9 +178,9 @@ class ProgramUpdate : public Actions {
  protected:
   ProgramUpdate() {
     fs::remove_all(pack);
-    write(pack / "rimora.exe", "rimora");
-    write(pack / "Pillora.exe", "pillora");
-    write(pack / "dbDrugProfile.mdb", "database");
+    writeBytes(pack / "rimora.exe", "rimora");
+    writeBytes(pack / "Pillora.exe", "pillora");
+    writeBytes(pack / "dbDrugProfile.mdb", "database");
     fs::create_directories(host);
   }
   std::vector<std::string> update() {
@@ -211,9 +198,9 @@ TEST_F(ProgramUpdate, CopiesIntoTheToolsFolderThenDeletesTheSources) {
   EXPECT_EQ(update(), (std::vector<std::string>{copyStep, "progress\t30", "progress\t60",
                                                 "progress\t100", deleteStep, "progress\t30",
                                                 "progress\t60", "progress\t100"}));
-  EXPECT_EQ(contents(host / "rimora.exe"), "rimora");
-  EXPECT_EQ(contents(host / "Tools/pillora"), "pillora");
-  EXPECT_EQ(contents(host / "Tools/dbDrugProfile.mdb"), "database");
+  EXPECT_EQ(fileBytes(host / "rimora.exe"), "rimora");
+  EXPECT_EQ(fileBytes(host / "Tools/pillora"), "pillora");
+  EXPECT_EQ(fileBytes(host / "Tools/dbDrugProfile.mdb"), "database");
   EXPECT_TRUE(names(pack).empty());
 }
 
