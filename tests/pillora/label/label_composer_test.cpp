@@ -96,8 +96,8 @@ TEST(LabelComposerTest, TwelveDrugsAtMostAndOnlyTheShownOnesChange) {
 TEST(LabelComposerTest, ADateWithoutAYearOrAJobWithoutDrugsStopsBeforeAnyChange) {
   DrugBagItemRef head = header();
   const std::vector<DrugBagItemRef> items = drugs(1);
-  for (const Text& date : {u"", u"調劑日:2007/05/06", u"ab07/05/06"}) {
-    head->調劑日期(date);
+  for (const TextView date : {u"", u"調劑日:2007/05/06", u"ab07/05/06"}) {
+    head->調劑日期(Text(date));
     EXPECT_THROW(composeDrugLabels(items, *head), ConversionError) << toUtf8(date);
   }
   EXPECT_EQ(items[0]->藥品形狀(), u"白/圓");

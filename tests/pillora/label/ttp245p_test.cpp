@@ -50,9 +50,9 @@ TEST_F(LabelPrinterTest, PrinterNameFromDbpConfig) {
     folder.writeBig5("DBP.config", lines);
     EXPECT_EQ(printer.getPrinterName(), name) << toUtf8(lines[0]);
   }
-  for (const Text& wrong :
+  for (const TextView wrong :
        {u"TSC TTP-247", u"<cpprinter>TSC", u"TSC</cpprinter>", u"</cpprinter>TSC<cpprinter>"}) {
-    folder.writeBig5("DBP.config", {wrong});
+    folder.writeBig5("DBP.config", {Text(wrong)});
     EXPECT_THROW(printer.getPrinterName(), InvalidArgumentError) << toUtf8(wrong);
   }
 }

@@ -107,7 +107,9 @@ TEST_F(TestForm, EachClickOfCommand1PrintsOneBag) {
   EXPECT_TRUE(std::filesystem::is_regular_file(folder.file("out/Form1-2.pdf")));
   const std::regex pointCoordinates("text\t-?[0-9]+\\.[0-9]{2}\t-?[0-9]+\\.[0-9]{2}\t.*");
   for (const std::string& line : readLogLines(log)) {
-    if (line.starts_with("text")) EXPECT_TRUE(std::regex_match(line, pointCoordinates)) << line;
+    if (line.starts_with("text")) {
+      EXPECT_TRUE(std::regex_match(line, pointCoordinates)) << line;
+    }
   }
   std::setlocale(LC_ALL, "C");
 }
