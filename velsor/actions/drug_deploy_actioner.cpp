@@ -21,8 +21,7 @@ Text CDrugDeployActioner::getAppName() {
 }
 
 Text CDrugDeployActioner::getMessageString(std::int16_t index) {
-  return stepList({{0, u"更新前置作業"}, {1, u"複製更新檔案到電腦中"}, {2, u"刪除本次更新暫存檔"}},
-                  index);
+  return copyStepList(index);
 }
 
 void CDrugDeployActioner::action(utlUpdatorView& p_form) {

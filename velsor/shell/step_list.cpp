@@ -11,4 +11,9 @@ Text stepList(const std::vector<StepItem>& items, std::int16_t index) {
   return list;
 }
 
+Text copyStepList(std::int16_t index) {
+  return stepList({{0, u"更新前置作業"}, {1, u"複製更新檔案到電腦中"}, {2, u"刪除本次更新暫存檔"}},
+                  index);
+}
+
 }  // namespace pillora

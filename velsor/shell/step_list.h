@@ -13,6 +13,9 @@ struct StepItem {
   Text text;
 };
 
+// The steps of the actions that copy a service pack's files into place.
+Text copyStepList(std::int16_t index);
+
 // For each item in order: "V" when its step is `index`, TAB, its text, CR LF.
 Text stepList(const std::vector<StepItem>& items, std::int16_t index);
 
