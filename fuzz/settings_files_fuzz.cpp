@@ -1,0 +1,65 @@
+// Arbitrary bytes as one of the settings files of the program folder, with some marker
+// files beside it, while the sample jobs print through a print log (and the label job
+// through a label log): no crash, no hang. The input's first byte chooses the settings
+// file (its low two bits) and the markers (one bit each); the rest is the file.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "common/text/attempt.h"
+#include "fuzz/fuzz_support.h"
+#include "pillora/flags/flags.h"
+#include "pillora/startup/drg_job_reader.h"
+#include "pillora/startup/multi_drug_job_reader.h"
+#include "pillora/startup/ndrg_job_reader.h"
+#include "platform/label/label_log.h"
+#include "platform/print/pen_printer.h"
+#include "platform/print/print_log.h"
+
+namespace {
+
+constexpr std::array<const char*, 4> kSettingsFiles{"layout.config", "DrugBag.config",
+                                                    "220603.config", "dbp.config"};
+constexpr std::array<const char*, 6> kMarkers{"151014.config",       "BlankBody.config",
+                                              "isPharmacyUp.config", "220306.config",
+                                              "180208.config",       "PrePrintNameAddress.config"};
+
+// Lays out the program folder for one case: the chosen settings file, the chosen markers.
+void layOut(std::uint8_t choice, std::string_view content) {
+  namespace fs = std::filesystem;
+  const fs::path& folder = pillora::fuzz::programFolder();
+  for (std::size_t i = 0; i < kSettingsFiles.size(); ++i) {
+    fs::remove(folder / kSettingsFiles[i]);
+  }
+  pillora::fuzz::writeFile(folder / kSettingsFiles[choice % kSettingsFiles.size()], content);
+  for (std::size_t i = 0; i < kMarkers.size(); ++i) {
+    fs::remove(folder / kMarkers[i]);
+    if ((choice >> (i + 2)) & 1U) pillora::fuzz::writeFile(folder / kMarkers[i], "");
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace pillora;
+  if (size == 0) return 0;
+  fuzz::installSampleProfiles();
+  layOut(data[0], fuzz::bytes(data + 1, size - 1));
+  std::size_t logged = 0;
+  PrintLog log([&logged](const std::string& line) { logged += line.size(); });
+  PenPrinter printer({&log});
+  LabelLog labels([&logged](const std::string& line) { logged += line.size(); });
+  const MarkerListing listing;
+  RunState run;
+  RunState labelRun{u"CP"};
+  const auto sample = [](const char* name) {
+    return fromUtf8(PILLORA_SOURCE_DIR "/samples/") + fromUtf8(name);
+  };
+  attempt([&] { readNdrgJob(sample("sample.ndrg"), run, printer, labels); });
+  attempt([&] { readNdrgJob(sample("sample.ndrg"), labelRun, printer, labels); });
+  attempt([&] { readDrgJob(sample("single-drug.drg"), run, printer); });
+  attempt([&] { readMultiDrugJob(sample("multi-drug.job"), run, printer); });
+  return 0;
+}
