@@ -22,7 +22,7 @@ void setLimit(int resource, rlim_t value, const char* what) {
 }  // namespace
 
 void limitResources(std::uint64_t addressSpace, unsigned int cpuSeconds) {
-#ifndef __SANITIZE_ADDRESS__
+#ifndef PILLORA_ADDRESS_SANITIZER
   setLimit(RLIMIT_AS, addressSpace, "the memory");
 #else
   static_cast<void>(addressSpace);

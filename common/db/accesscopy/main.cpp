@@ -17,7 +17,7 @@ constexpr int kUsage = 2;
 
 }  // namespace
 
-#ifdef __SANITIZE_ADDRESS__
+#ifdef PILLORA_ADDRESS_SANITIZER
 // A damaged file may crash libmdb; that crash is the reader's answer and must end it by its
 // signal, as in a normal build, not as a sanitizer report.
 extern "C" const char* __asan_default_options() {  // NOLINT(bugprone-reserved-identifier)
