@@ -30,13 +30,11 @@ constexpr std::array<const char*, 6> kMarkers{"151014.config",       "BlankBody.
 void layOut(std::uint8_t choice, std::string_view content) {
   namespace fs = std::filesystem;
   const fs::path& folder = pillora::fuzz::programFolder();
-  for (std::size_t i = 0; i < kSettingsFiles.size(); ++i) {
-    fs::remove(folder / kSettingsFiles[i]);
-  }
+  for (const char* name : kSettingsFiles) fs::remove(folder / name);
   pillora::fuzz::writeFile(folder / kSettingsFiles[choice % kSettingsFiles.size()], content);
   for (std::size_t i = 0; i < kMarkers.size(); ++i) {
     fs::remove(folder / kMarkers[i]);
-    if ((choice >> (i + 2)) & 1U) pillora::fuzz::writeFile(folder / kMarkers[i], "");
+    if (((choice >> (i + 2)) & 1U) != 0) pillora::fuzz::writeFile(folder / kMarkers[i], "");
   }
 }
 
