@@ -27,5 +27,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   record.藥品代碼(u"A000123100");
   lookup.lookUpProfile(record);
   lookup.lookUpDrgProfile(record);
+  std::filesystem::remove_all(fuzz::programFolder() / "pillora");  // copies and failure notes
   return 0;
 }

@@ -2,7 +2,9 @@
 
 #include <array>
 #include <charconv>
+#include <fstream>
 #include <map>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -20,6 +22,10 @@ namespace {
 
 constexpr auto kReadTimeout = std::chrono::seconds(20);
 constexpr const char* kReaderName = "pillora-access-copy";
+// How long a noted failed read is believed: long enough that a damaged file does not make
+// every job wait for the reader again, short enough that a failure of the moment (a machine
+// too busy to read within the time limit) heals by itself.
+constexpr auto kFailureBelieved = std::chrono::minutes(10);
 
 std::string hex(std::uint64_t value) {
   std::array<char, 16> digits{};
@@ -55,12 +61,6 @@ CopyName copyName(const fs::path& file) {
                       decimal(sinceEpoch.count()) + ".sqlite"};
 }
 
-// Files that could not be read, by copy name, with the reason.
-std::map<std::string, std::string>& failedReads() {
-  static std::map<std::string, std::string> failed;
-  return failed;
-}
-
 fs::path readerProgram() {
   const fs::path beside = executableFolder() / kReaderName;
   std::error_code error;
@@ -87,16 +87,32 @@ fs::path writeCopy(const fs::path& file, const fs::path& folder, const CopyName&
   if (outcome.exitCode == 0) return written;
   std::error_code ignored;
   fs::remove(written, ignored);
-  const std::string reason = whyNotRead(file, outcome);
-  failedReads().emplace(name.full, reason);
-  throw DatabaseError(reason);
+  throw DatabaseError(whyNotRead(file, outcome));
+}
+
+// A failed read is noted beside the copies, so that later runs do not read (and wait for)
+// the same damaged file at every job.
+fs::path failureNote(const fs::path& folder, const CopyName& name) {
+  return folder / (name.full + ".failed");
+}
+
+// The reason noted by an earlier read of the unchanged file, while the note is recent.
+std::optional<std::string> notedFailure(const fs::path& note) {
+  std::error_code error;
+  const auto noted = fs::last_write_time(note, error);
+  if (error || fs::file_time_type::clock::now() - noted > kFailureBelieved) return std::nullopt;
+  std::ifstream in(note);
+  std::string reason;
+  if (!std::getline(in, reason) || reason.empty()) return std::nullopt;
+  return reason;
 }
 
 void removeOlderCopies(const fs::path& folder, const CopyName& name) {
   std::error_code error;
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
     const std::string entry = it->path().filename().string();
-    if (entry.starts_with(name.ofFile) && entry.ends_with(".sqlite") && entry != name.full) {
+    const bool kept = entry.ends_with(".sqlite") || entry.ends_with(".failed");
+    if (entry.starts_with(name.ofFile) && kept && !entry.starts_with(name.full)) {
       std::error_code ignored;
       fs::remove(it->path(), ignored);
     }
@@ -110,33 +126,55 @@ std::unique_ptr<SqliteBackend> openCopy(const fs::path& copy, const fs::path& fi
   return backend;
 }
 
-// Without a cache folder: a copy in the temporary folder, gone once it is open.
+// Without a cache folder: a copy in the temporary folder, gone once it is open. A failed read
+// is remembered for as long as the process runs.
 std::unique_ptr<SqliteBackend> openTemporaryCopy(const fs::path& file, const CopyName& name) {
-  const fs::path written = writeCopy(file, temporaryFolder(), name);
+  static std::map<std::string, std::string> failedReads;
+  if (const auto failed = failedReads.find(name.full); failed != failedReads.end()) {
+    throw DatabaseError(failed->second);
+  }
+  fs::path written;
+  try {
+    written = writeCopy(file, temporaryFolder(), name);
+  } catch (const DatabaseError& failure) {
+    failedReads.emplace(name.full, failure.what());
+    throw;
+  }
   auto backend = openCopy(written, file);
   std::error_code ignored;
   fs::remove(written, ignored);
   return backend;
 }
 
+// The copy in the cache folder, read now unless a recent read of the same file failed.
+void keepCopy(const fs::path& file, const fs::path& folder, const CopyName& name) {
+  const fs::path note = failureNote(folder, name);
+  if (const auto noted = notedFailure(note)) throw DatabaseError(*noted);
+  fs::path written;
+  try {
+    written = writeCopy(file, folder, name);
+  } catch (const DatabaseError& failure) {
+    std::ofstream(note) << failure.what() << "\n";
+    throw;
+  }
+  std::error_code error;
+  fs::rename(written, folder / name.full, error);
+  if (error)
+    throw DatabaseError("cannot keep the copy of " + file.string() + ": " + error.message());
+  fs::remove(note, error);
+  removeOlderCopies(folder, name);
+}
+
 }  // namespace
 
 std::unique_ptr<SqliteBackend> openAccessFile(const fs::path& file) {
   const CopyName name = copyName(file);
-  if (const auto failed = failedReads().find(name.full); failed != failedReads().end()) {
-    throw DatabaseError(failed->second);
-  }
   const fs::path folder = userCacheFolder() / "pillora";
   std::error_code error;
   fs::create_directories(folder, error);
   if (error) return openTemporaryCopy(file, name);
   const fs::path copy = folder / name.full;
-  if (!fs::exists(copy, error)) {
-    fs::rename(writeCopy(file, folder, name), copy, error);
-    if (error)
-      throw DatabaseError("cannot keep the copy of " + file.string() + ": " + error.message());
-    removeOlderCopies(folder, name);
-  }
+  if (!fs::exists(copy, error)) keepCopy(file, folder, name);
   return openCopy(copy, file);
 }
 

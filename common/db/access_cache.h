@@ -8,8 +8,9 @@
 // named by the Access file's absolute path, size and modification time: an unchanged file is
 // read once, a changed one again, and a new copy replaces the older copies of the same file.
 // Without a cache folder the copy goes to the temporary folder and lasts one connection.
-// A file that could not be read is not read again while it stays unchanged, for as long as
-// the process runs.
+// A file that could not be read is not read again while it stays unchanged: for ten minutes,
+// noted beside the copies (later runs believe the note too), or, without a cache folder, for
+// as long as the process runs.
 #include <filesystem>
 #include <memory>
 

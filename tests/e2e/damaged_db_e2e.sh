@@ -41,6 +41,10 @@ for damaged in crash hang; do
     "$work/$damaged.err" || fail "no clear message: $(head -c 500 "$work/$damaged.err")"
   cmp -s "$work/none.log" "$work/$damaged.log" || fail "the bags differ from those without a database"
 done
+# The next job believes the failure noted by the last one instead of waiting for the reader.
+run_sample hang-again
+[ "$elapsed" -le 10 ] || { echo "FAIL: the hanging file was read again ($elapsed s)"; failures=$((failures + 1)); }
+cmp -s "$work/hang.err" "$work/hang-again.err" || { echo "FAIL: another message the second time"; failures=$((failures + 1)); }
 grep -q "crashed (signal 11)" "$work/crash.err" || { echo "FAIL: no crash reported"; failures=$((failures + 1)); }
 grep -q "took longer than" "$work/hang.err" || { echo "FAIL: no time limit reported"; failures=$((failures + 1)); }
 [ -s "$work/none.log" ] || { echo "FAIL: nothing printed"; failures=$((failures + 1)); }
