@@ -166,11 +166,9 @@ void SqliteBackend::bindValue(sqlite3_stmt* statement, int index, const FieldVal
 }
 
 void SqliteBackend::insert(const Text& table, const ColumnValues& values) {
-  const Text sql = insertStatement(table, values, u"\"");
-  if (m_insert == nullptr || sql != m_insertSql) {
+  if (m_insertColumns.changeTo(table, values) || m_insert == nullptr) {
     m_insert.reset();
-    m_insert = prepare(sql);
-    m_insertSql = sql;
+    m_insert = prepare(insertStatement(table, values, u"\""));
   }
   sqlite3_reset(m_insert.get());
   for (size_t i = 0; i < values.size(); ++i) {
