@@ -1,5 +1,7 @@
 #include "common/db/insert_statement.h"
 
+#include <algorithm>
+
 namespace pillora {
 
 Text quotedName(TextView name, TextView quote) {
@@ -17,6 +19,19 @@ Text insertStatement(TextView table, const ColumnValues& values, TextView quote)
     places += places.empty() ? u"?" : u", ?";
   }
   return into + u" (" + names + u") VALUES (" + places + u")";
+}
+
+bool InsertColumns::changeTo(TextView table, const ColumnValues& values) {
+  const bool same =
+      m_known && m_table == table &&
+      std::equal(m_columns.begin(), m_columns.end(), values.begin(), values.end(),
+                 [](const Text& column, const auto& value) { return column == value.first; });
+  if (same) return false;
+  m_table = Text(table);
+  m_columns.clear();
+  for (const auto& value : values) m_columns.push_back(value.first);
+  m_known = true;
+  return true;
 }
 
 }  // namespace pillora

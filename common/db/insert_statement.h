@@ -13,4 +13,18 @@ Text quotedName(TextView name, TextView quote);
 // "INSERT INTO t DEFAULT VALUES" for none.
 Text insertStatement(TextView table, const ColumnValues& values, TextView quote);
 
+// The table and columns, in order, of the insert statement a backend keeps prepared: rows
+// that go to the same columns reuse the statement without its text being built again.
+class InsertColumns {
+ public:
+  // True when values go to another table or other columns than the rows before; from
+  // then on the new ones are remembered.
+  bool changeTo(TextView table, const ColumnValues& values);
+
+ private:
+  Text m_table;
+  std::vector<Text> m_columns;
+  bool m_known = false;
+};
+
 }  // namespace pillora

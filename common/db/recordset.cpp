@@ -41,6 +41,15 @@ FieldText textOf(const FieldValue& value) {
   return std::nullopt;
 }
 
+std::optional<Text> oneTableOf(const std::vector<ColumnInfo>& columns) {
+  const bool oneTable =
+      !columns.empty() && std::all_of(columns.begin(), columns.end(), [&columns](const auto& c) {
+        return !c.table.empty() && equalsIgnoreCase(c.table, columns.front().table);
+      });
+  if (!oneTable) return std::nullopt;
+  return columns.front().table;
+}
+
 }  // namespace
 
 void Recordset::Open(const Text& sql, Connection& connection) {
@@ -49,6 +58,8 @@ void Recordset::Open(const Text& sql, Connection& connection) {
   QueryResult result = backend->query(sql, 1);
   m_backend = backend;
   m_columns = std::move(result.columns);
+  m_table = oneTableOf(m_columns);
+  m_indexes.clear();
   m_current.reset();
   if (!result.rows.empty()) m_current = std::move(result.rows.front());
   m_open = true;
@@ -65,13 +76,16 @@ bool Recordset::BOF() const {
 
 size_t Recordset::columnIndex(const Text& name) const {
   requireOpen();
+  if (const auto known = m_indexes.find(name); known != m_indexes.end()) return known->second;
   const auto found = std::find_if(m_columns.begin(), m_columns.end(), [&name](const auto& c) {
     return equalsIgnoreCase(c.name, name);
   });
   if (found == m_columns.end()) {
     throw DatabaseError("no column " + toUtf8(name) + " in the record set");
   }
-  return static_cast<size_t>(found - m_columns.begin());
+  const auto index = static_cast<size_t>(found - m_columns.begin());
+  m_indexes.emplace(name, index);
+  return index;
 }
 
 FieldText Recordset::Field(const Text& name) const {
@@ -80,15 +94,11 @@ FieldText Recordset::Field(const Text& name) const {
   return (*m_current)[index];
 }
 
-Text Recordset::updatableTable() const {
-  const bool oneTable =
-      !m_columns.empty() && std::all_of(m_columns.begin(), m_columns.end(), [this](const auto& c) {
-        return !c.table.empty() && equalsIgnoreCase(c.table, m_columns.front().table);
-      });
-  if (!oneTable) {
+const Text& Recordset::updatableTable() const {
+  if (!m_table) {
     throw DatabaseError("the record set takes no new rows: its columns are not all of one table");
   }
-  return m_columns.front().table;
+  return *m_table;
 }
 
 void Recordset::AddNew() {

@@ -5,6 +5,7 @@
 // set is open, and a new row is written only when it is saved.
 #include <memory>
 #include <optional>
+#include <unordered_map>
 
 #include "common/db/backend.h"
 #include "common/db/connection.h"
@@ -40,11 +41,16 @@ class Recordset {
  private:
   void requireOpen() const;
   size_t columnIndex(const Text& name) const;
-  Text updatableTable() const;
+  const Text& updatableTable() const;
 
   std::weak_ptr<Backend> m_backend;
   bool m_open = false;
   std::vector<ColumnInfo> m_columns;
+  // The one table all columns come from; none when they do not.
+  std::optional<Text> m_table;
+  // Column names as callers spell them, found once: a record set filling thousands of
+  // rows asks for the same names row after row.
+  mutable std::unordered_map<Text, size_t> m_indexes;
   std::optional<Row> m_current;
   std::optional<ColumnValues> m_newRow;
 };

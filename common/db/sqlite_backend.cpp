@@ -12,6 +12,11 @@ namespace pillora {
 namespace {
 
 constexpr int kBusyTimeoutMs = 5000;
+// Files are read through a memory map of up to this size. A drug-profile lookup scans the
+// whole table (its LIKE patterns begin with "%"), and a job runs several: read page by
+// page into SQLite's default page cache, smaller than the file, every scan would read the
+// file again.
+constexpr TextView kMapFiles = u"PRAGMA mmap_size = 268435456";
 
 // SQLite's rules for a column's type affinity, read from its declared type.
 ColumnKind kindOfDeclaredType(const char* declared) {
@@ -67,6 +72,7 @@ std::unique_ptr<SqliteBackend> SqliteBackend::openReadOnly(const std::string& pa
 std::unique_ptr<SqliteBackend> SqliteBackend::openExisting(const std::string& path, int flags) {
   if (!fileExists(path)) throw DatabaseError("database file not found: " + path);
   auto backend = open(path.c_str(), flags);
+  backend->execute(Text(kMapFiles));
   // SQLite reads the file only when asked; ask now so that a damaged file fails the open.
   backend->query(u"SELECT count(*) FROM sqlite_master", 1);
   return backend;
@@ -166,11 +172,9 @@ void SqliteBackend::bindValue(sqlite3_stmt* statement, int index, const FieldVal
 }
 
 void SqliteBackend::insert(const Text& table, const ColumnValues& values) {
-  const Text sql = insertStatement(table, values, u"\"");
-  if (m_insert == nullptr || sql != m_insertSql) {
+  if (m_insertColumns.changeTo(table, values) || m_insert == nullptr) {
     m_insert.reset();
-    m_insert = prepare(sql);
-    m_insertSql = sql;
+    m_insert = prepare(insertStatement(table, values, u"\""));
   }
   sqlite3_reset(m_insert.get());
   for (size_t i = 0; i < values.size(); ++i) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/db/backend.h"
+#include "common/db/insert_statement.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -58,7 +59,7 @@ class SqliteBackend final : public Backend {
   std::optional<std::string> m_writeRefusal;
   // The last insert statement, kept prepared while rows go to the same columns.
   Statement m_insert;
-  Text m_insertSql;
+  InsertColumns m_insertColumns;
 };
 
 }  // namespace pillora

@@ -56,7 +56,7 @@ class OdbcBackend final : public Backend {
   bool m_inTransaction = false;
   // The last insert statement, kept prepared while rows go to the same columns.
   std::optional<Handle> m_insert;
-  Text m_insertSql;
+  InsertColumns m_insertColumns;
 };
 
 OdbcBackend::OdbcBackend(const Text& connectionString) {
@@ -140,13 +140,12 @@ QueryResult OdbcBackend::query(const Text& sql, std::size_t maxRows) {
 }
 
 void OdbcBackend::insert(const Text& table, const ColumnValues& values) {
-  const Text sql = insertStatement(table, values, m_quote);
-  if (!m_insert || sql != m_insertSql) {
+  if (m_insertColumns.changeTo(table, values) || !m_insert) {
     m_insert.reset();
+    const Text sql = insertStatement(table, values, m_quote);
     Handle prepared = statement();
     prepared.check(SQLPrepareW(prepared.get(), wide(sql), SQL_NTS), "SQLPrepare");
     m_insert.emplace(std::move(prepared));
-    m_insertSql = sql;
   }
   odbc::BoundRow row(values);
   row.bind(*m_insert);

@@ -6,11 +6,13 @@
 namespace pillora {
 
 void SilentPage::progressShown(int value) {
-  m_out << "progress\t" << decimal(value) << "\n" << std::flush;
+  if (m_progress == value) return;
+  m_progress = value;
+  m_out << "progress\t" << decimal(value) << "\n";
 }
 
 void SilentPage::messageShown(const Text& text) {
-  m_out << "message\t" << escapeLogField(text) << "\n" << std::flush;
+  m_out << "message\t" << escapeLogField(text) << "\n";
 }
 
 void SilentPage::showMessageBox(const MessageBox& box) {

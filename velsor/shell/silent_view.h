@@ -2,8 +2,11 @@
 // Silent mode (VELSOR_SILENT=1): no window; what the wizard would show is written as lines
 // (UTF-8, TAB-separated, text fields escaped as in the print log):
 //   msgbox <title> <text>      each message box, answered OK at once
-//   progress <n>               each progress value
+//   progress <n>               each progress value that differs from the last one written
 //   message <text>             each text of the text area
+// The lines are buffered (an import shows some 30,000 messages); a message box line is
+// written out at once, as a caller waiting for the answer reads it.
+#include <optional>
 #include <ostream>
 
 #include "velsor/shell/page_ports.h"
@@ -22,6 +25,7 @@ class SilentPage : public PageView {
 
  private:
   std::ostream& m_out;
+  std::optional<int> m_progress;  // the last progress value written
 };
 
 class SilentForm : public FormView {
