@@ -1,6 +1,7 @@
 #pragma once
 // File-system services of the platform: the program's own folder, path joining and the
-// existence tests the system makes. Paths are UTF-8 here.
+// existence tests the system makes. Paths are UTF-8 here; they reach the file system through
+// pathFromUtf8 (common/text/text.h).
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -18,7 +19,10 @@ std::string programFolder(const char* overrideVariable);
 // an installation sit side by side.
 std::filesystem::path executableFolder();
 
-// The user's cache folder: XDG_CACHE_HOME when it names an absolute path, else ~/.cache;
+// The value of an environment variable as UTF-8; empty when it is not set.
+std::string environmentValue(const char* name);
+
+// The user's cache folder (Linux): XDG_CACHE_HOME when it names an absolute path, else ~/.cache;
 // the system's temporary folder when neither is known.
 std::filesystem::path userCacheFolder();
 

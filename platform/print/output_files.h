@@ -40,9 +40,7 @@ class OutputFiles {
   std::string m_stem = "pillora";
 };
 
-// The value of an environment variable; empty when it is not set.
-std::string environmentValue(const char* name);
 // The folder of the files: PILLORA_OUTPUT_DIR, else the current folder.
-std::string outputFolder();
+std::filesystem::path outputFolder();
 
 }  // namespace pillora

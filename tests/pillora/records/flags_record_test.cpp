@@ -38,7 +38,7 @@ TEST(FlagFiles, AJobSeesTheMarkersOfItsStart) {
 TEST(FlagFiles, AMarkerInTheWorkingFolderOnlyHasNoEffect) {
   testing::TempProgramFolder program;
   testing::TempProgramFolder elsewhere;  // its constructor moved PILLORA_HOME there
-  setenv("PILLORA_HOME", program.path().c_str(), 1);
+  testing::setEnvironment("PILLORA_HOME", program.path());
   elsewhere.touch("151014.config");
   const auto before = std::filesystem::current_path();
   std::filesystem::current_path(elsewhere.path());
