@@ -43,5 +43,4 @@ std::unique_ptr<Backend> openJetProvider(const ConnectionSettings& settings) {
   throw DatabaseError("not an Access or SQLite database file: " + path);
 }
 
-
 }  // namespace pillora

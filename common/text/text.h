@@ -22,6 +22,13 @@ std::string toUtf8(TextView text);
 std::filesystem::path pathFromUtf8(std::string_view utf8);
 std::string pathToUtf8(const std::filesystem::path& path);
 
+// The code units of the character that starts at `at`: 2 for a surrogate pair, else 1.
+inline std::size_t characterUnits(TextView t, std::size_t at) {
+  const bool high = t[at] >= 0xD800 && t[at] <= 0xDBFF;
+  const bool lowNext = at + 1 < t.size() && t[at + 1] >= 0xDC00 && t[at + 1] <= 0xDFFF;
+  return high && lowNext ? 2 : 1;
+}
+
 inline int len(TextView t) {
   return static_cast<int>(t.size());
 }

@@ -17,7 +17,8 @@ constexpr UINT kBig5 = 950;
 bool decodeStrict(std::string_view bytes, Text& out) {
   if (bytes.empty()) return true;
   const int size = static_cast<int>(bytes.size());
-  const int length = MultiByteToWideChar(kBig5, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
+  const int length =
+      MultiByteToWideChar(kBig5, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
   if (length == 0) return false;
   const std::size_t start = out.size();
   out.resize(start + static_cast<std::size_t>(length));
@@ -31,6 +32,22 @@ bool decodeStrict(std::string_view bytes, Text& out) {
 std::size_t characterSize(std::string_view bytes, std::size_t at) {
   const bool lead = IsDBCSLeadByteEx(kBig5, static_cast<BYTE>(bytes[at])) != 0;
   return lead && at + 1 < bytes.size() ? 2 : 1;
+}
+
+// Appends the code page 950 bytes of text when it can hold every character; false when not.
+bool encodeStrict(TextView text, std::string& out) {
+  if (text.empty()) return true;
+  const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
+  const int size = static_cast<int>(text.size());
+  BOOL usedDefault = FALSE;
+  const int length = WideCharToMultiByte(kBig5, WC_NO_BEST_FIT_CHARS, wide, size, nullptr, 0,
+                                         nullptr, &usedDefault);
+  if (length == 0 || usedDefault != FALSE) return false;
+  const std::size_t start = out.size();
+  out.resize(start + static_cast<std::size_t>(length));
+  WideCharToMultiByte(kBig5, WC_NO_BEST_FIT_CHARS, wide, size, out.data() + start, length, nullptr,
+                      nullptr);
+  return true;
 }
 
 }  // namespace
@@ -52,14 +69,13 @@ Text decodeCp950(std::string_view bytes) {
 }
 
 std::string encodeCp950(TextView text) {
-  if (text.empty()) return {};
-  const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
-  const int size = static_cast<int>(text.size());
-  const int length =
-      WideCharToMultiByte(kBig5, WC_NO_BEST_FIT_CHARS, wide, size, nullptr, 0, "?", nullptr);
-  std::string bytes(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(kBig5, WC_NO_BEST_FIT_CHARS, wide, size, bytes.data(), length, "?",
-                      nullptr);
+  std::string bytes;
+  if (encodeStrict(text, bytes)) return bytes;
+  bytes.clear();
+  // A surrogate pair is one character: one "?" when the code page cannot hold it.
+  for (std::size_t at = 0; at < text.size(); at += characterUnits(text, at)) {
+    if (!encodeStrict(text.substr(at, characterUnits(text, at)), bytes)) bytes += '?';
+  }
   return bytes;
 }
 

@@ -39,9 +39,10 @@ std::string programFolder(const char* overrideVariable) {
 }
 
 std::string joinPath(std::string_view folder, std::string_view name) {
+  constexpr auto kSeparator = static_cast<char>(fs::path::preferred_separator);
   while (!name.empty() && (name.front() == '\\' || name.front() == '/')) name.remove_prefix(1);
   std::string path(folder);
-  if (path.empty() || path.back() != '/') path += '/';
+  if (path.empty() || (path.back() != '/' && path.back() != kSeparator)) path += kSeparator;
   return path.append(name);
 }
 

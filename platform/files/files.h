@@ -26,7 +26,8 @@ std::string environmentValue(const char* name);
 // the system's temporary folder when neither is known.
 std::filesystem::path userCacheFolder();
 
-// folder + separator + name; the name may start with a separator of either kind.
+// folder + separator (the system's own: "/" on Linux, "\\" on Windows) + name; the name may
+// start with a separator of either kind.
 std::string joinPath(std::string_view folder, std::string_view name);
 
 // The path of the ordinary file (not a folder) named `name` directly in `folder`, names

@@ -1,10 +1,8 @@
 #include "platform/print/print_log.h"
 
 #include <array>
-#include <cerrno>
 #include <charconv>
-#include <cstdio>
-#include <cstring>
+#include <fstream>
 #include <memory>
 
 #include "common/text/convert.h"
@@ -37,19 +35,13 @@ void PrintLog::line(float x1, float y1, float x2, float y2) {
 }
 
 PrintLog::Writer appendingFileWriter(const std::string& path) {
-  std::shared_ptr<std::FILE> file(std::fopen(path.c_str(), "ab"), [](std::FILE* f) {
-    if (f != nullptr) {
-      std::fclose(f);
-    }
-  });
-  if (!file) {
+  auto file = std::make_shared<std::ofstream>(pathFromUtf8(path), std::ios::binary | std::ios::app);
+  if (!file->is_open()) {
     throw PrinterError("cannot open the print log " + path);
   }
   return [file, path](const std::string& line) {
-    const std::string record = line + "\n";
-    if (std::fwrite(record.data(), 1, record.size(), file.get()) != record.size() ||
-        std::fflush(file.get()) != 0) {
-      throw PrinterError("cannot write the print log " + path + ": " + std::strerror(errno));
+    if (!(*file << line << '\n' << std::flush)) {
+      throw PrinterError("cannot write the print log " + path);
     }
   };
 }
