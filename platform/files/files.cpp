@@ -88,4 +88,16 @@ std::string temporaryFolder() {
   return error ? std::string("/tmp") : pathToUtf8(temp);
 }
 
+Text afterProgramName(TextView commandLine) {
+  std::size_t end = 0;
+  if (!commandLine.empty() && commandLine.front() == u'"') {
+    end = commandLine.find(u'"', 1);
+    end = end == TextView::npos ? commandLine.size() : end + 1;
+  } else {
+    end = std::min(commandLine.find_first_of(kSpaceAndTab), commandLine.size());
+  }
+  while (end < commandLine.size() && commandLine[end] == u' ') ++end;
+  return Text(commandLine.substr(end));
+}
+
 }  // namespace pillora

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/text/text.h"
+
 namespace pillora {
 
 // The folder that holds the running executable (no trailing separator). The environment
@@ -49,6 +51,17 @@ bool ordinaryFileExists(const std::string& path);
 
 // True when the file can be opened for reading.
 bool isReadableFile(const std::string& path);
+
+// The command line as the host application wrote it, after the program's own name
+// (Windows: from GetCommandLineW); nothing where the platform hands a program only its
+// separated arguments (Linux).
+std::optional<Text> hostCommandLine();
+
+// A Windows command line without the program's name, found as Windows finds it: up to the
+// closing quote when the line starts with a quote, else up to the first blank or TAB. The
+// spaces that follow the name go too; the rest stays as it was written, quotes and TABs
+// included (a TAB right after the name is the empty job path's end).
+Text afterProgramName(TextView commandLine);
 
 // The system's temporary folder.
 std::string temporaryFolder();

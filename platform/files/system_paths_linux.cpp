@@ -19,6 +19,10 @@ std::string environmentValue(const char* name) {
   return value == nullptr ? std::string() : std::string(value);
 }
 
+std::optional<Text> hostCommandLine() {
+  return std::nullopt;
+}
+
 fs::path userCacheFolder() {
   if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache != nullptr && *cache == '/') {
     return cache;

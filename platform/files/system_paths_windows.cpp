@@ -8,6 +8,7 @@
 
 #include "common/text/text.h"
 #include "platform/files/files.h"
+#include "platform/files/wide_text.h"
 
 namespace fs = std::filesystem;
 
@@ -27,11 +28,12 @@ fs::path executableFolder() {
 }
 
 std::string environmentValue(const char* name) {
-  const std::wstring wideName(name, name + std::char_traits<char>::length(name));
-  const wchar_t* value = _wgetenv(wideName.c_str());
-  if (value == nullptr) return {};
-  const std::wstring_view wide(value);
-  return toUtf8(TextView(reinterpret_cast<const char16_t*>(wide.data()), wide.size()));
+  const wchar_t* value = _wgetenv(wideOf(fromUtf8(name)).c_str());
+  return value == nullptr ? std::string() : toUtf8(textOf(value));
+}
+
+std::optional<Text> hostCommandLine() {
+  return afterProgramName(textOf(GetCommandLineW()));
 }
 
 }  // namespace pillora

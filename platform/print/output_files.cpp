@@ -57,11 +57,16 @@ std::filesystem::path outputFolder() {
   return pathFromUtf8(folder.empty() ? "." : folder);
 }
 
+std::string jobFileName(const Text& jobPath) {
+  const std::string name = fileNameOf(toUtf8(jobPath));
+  return name.empty() ? "pillora" : name;
+}
+
 void OutputFiles::setJobName(const Text& jobPath) {
   const std::string name = fileNameOf(toUtf8(jobPath));
   const std::size_t dot = name.rfind('.');
   const std::string stem = (dot == std::string::npos || dot == 0) ? name : name.substr(0, dot);
-  m_title = name.empty() ? "pillora" : name;
+  m_title = jobFileName(jobPath);
   m_stem = stem.empty() ? "pillora" : stem;
 }
 

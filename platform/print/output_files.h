@@ -43,4 +43,7 @@ class OutputFiles {
 // The folder of the files: PILLORA_OUTPUT_DIR, else the current folder.
 std::filesystem::path outputFolder();
 
+// The file name of a job path (the title of its print jobs); "pillora" when it has none.
+std::string jobFileName(const Text& jobPath);
+
 }  // namespace pillora

@@ -7,6 +7,7 @@
 
 #include "common/text/convert.h"
 #include "common/text/errors.h"
+#include "platform/files/files.h"
 
 namespace pillora {
 
@@ -44,6 +45,18 @@ PrintLog::Writer appendingFileWriter(const std::string& path) {
       throw PrinterError("cannot write the print log " + path);
     }
   };
+}
+
+std::unique_ptr<PrintLog> printLogFromEnvironment() {
+  const std::string file = environmentValue("PILLORA_PRINT_LOG");
+  return file.empty() ? nullptr : std::make_unique<PrintLog>(appendingFileWriter(file));
+}
+
+std::vector<PageSink*> sinksWithLog(PrintLog* log, PageSink* output) {
+  if (log != nullptr) {
+    return {log, output};
+  }
+  return {output};
 }
 
 }  // namespace pillora
