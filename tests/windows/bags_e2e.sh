@@ -10,43 +10,14 @@
 #    puts them, within a point, measured from the corner of the printer's printable area.
 #
 # Usage: bags_e2e.sh PILLORA_EXE HOST_LAUNCH_EXE TEMPLATE_PREFIX
-set -euo pipefail
-
 pillora=$1
 launcher=$2
 template=$3
-source=${PILLORA_SOURCE_DIR:?}
-kit=${PILLORA_SHARED_DIR:?}/test-services/wine/wine-prefix.sh
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/wine_job.sh"
 
-failures=0
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
-windows_path() { printf 'Z:%s' "${1//\//\\}"; }
-
-"$source/scripts/wine-run" "$template" --version >/dev/null # the build folder's prefix, made once
-"$kit" clone "$template" "$work/prefix"
-"$kit" printer "$work/prefix" "Bag Printer 1" "$work/bag.ps"
-
-source "$source/tests/support/profile_database.sh"
-mkdir -p "$work/home"
-make_profile_database "$source/samples/profile.csv" "$work/home/dbDrugProfile.mdb"
-# Wine hands the connection string to the Unix driver as it is, and the driver opens
-# "<home>\dbDrugProfile.mdb" as a Unix name: a link of that name leads it to the file.
-ln -s "home/dbDrugProfile.mdb" "$work/home\\dbDrugProfile.mdb"
-cp "$pillora" "$work/pillora.exe"
-cp "$source/samples/sample.ndrg" "$source/samples/sample.dprf" "$work/"
-
-printf '"%s" %s\t%s\t%s' "$(windows_path "$work/pillora.exe")" "$(windows_path "$work/sample.ndrg")" \
-  '全部列印' 'Bag Printer 1' >"$work/line"
-if ! WINEPREFIX=$work/prefix WINEDEBUG=-all LANG=zh_TW.UTF-8 LC_ALL= DISPLAY= \
-  PILLORA_HOME=$work/home PILLORA_ODBC_DRIVER=SQLite3 PILLORA_PRINT_LOG=$(windows_path "$work/print.log") \
-  /usr/lib/wine/wine64 "$launcher" "$(windows_path "$work/line")" >"$work/out" 2>&1; then
-  fail "pillora.exe failed: $(cat "$work/out")"
-fi
+make_prefix 'Bag Printer 1' "$work/bag.ps"
+make_program_folder
+run_sample '全部列印' 'Bag Printer 1'
 
 expected=$source/tests/e2e/sample_bags.log
 if [ "$(head -n 1 "$work/print.log")" != $'printer\tBag Printer 1' ]; then
