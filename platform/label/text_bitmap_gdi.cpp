@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <type_traits>
@@ -63,7 +64,7 @@ struct MonoDib {
 MonoDib monoDib(HDC dc, int width, int height) {
   struct {
     BITMAPINFOHEADER header;
-    RGBQUAD colours[2];
+    std::array<RGBQUAD, 2> colours;
   } info{};
   info.header.biSize = sizeof info.header;
   info.header.biWidth = width;

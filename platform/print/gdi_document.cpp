@@ -46,11 +46,13 @@ GdiDocument::~GdiDocument() {
 }
 
 int GdiDocument::deviceX(float twips) const {
-  return static_cast<int>(std::lround(twips * GetDeviceCaps(m_dc, LOGPIXELSX) / kTwipsPerInch));
+  return static_cast<int>(
+      std::lround(static_cast<double>(twips) * GetDeviceCaps(m_dc, LOGPIXELSX) / kTwipsPerInch));
 }
 
 int GdiDocument::deviceY(float twips) const {
-  return static_cast<int>(std::lround(twips * GetDeviceCaps(m_dc, LOGPIXELSY) / kTwipsPerInch));
+  return static_cast<int>(
+      std::lround(static_cast<double>(twips) * GetDeviceCaps(m_dc, LOGPIXELSY) / kTwipsPerInch));
 }
 
 void GdiDocument::text(const Pen& pen, const Text& text) {

@@ -26,8 +26,8 @@ int createTemporary(const std::filesystem::path& path, std::filesystem::path& te
   static unsigned counter = 0;
   for (int tries = 0; tries < kTemporaryNameTries; ++tries) {
     temporary = path;
-    temporary.replace_filename("." + pathToUtf8(path.filename()) + ".tmp-" + std::to_string(getpid()) +
-                               "-" + std::to_string(++counter));
+    temporary.replace_filename("." + pathToUtf8(path.filename()) + ".tmp-" +
+                               std::to_string(getpid()) + "-" + std::to_string(++counter));
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) {
       return fd;
@@ -66,9 +66,6 @@ StagedFile::StagedFile(const std::filesystem::path& path, const std::string& byt
     cannotWrite(path, error);
   }
 }
-
-StagedFile::StagedFile(StagedFile&& other) noexcept
-    : m_temporary(std::exchange(other.m_temporary, {})) {}
 
 StagedFile::~StagedFile() {
   if (!m_temporary.empty()) {

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <string>
-#include <utility>
 
 #include "common/text/errors.h"
 #include "common/text/text.h"
@@ -70,9 +69,6 @@ StagedFile::StagedFile(const std::filesystem::path& path, const std::string& byt
     cannotWrite(path, error);
   }
 }
-
-StagedFile::StagedFile(StagedFile&& other) noexcept
-    : m_temporary(std::exchange(other.m_temporary, {})) {}
 
 StagedFile::~StagedFile() {
   if (!m_temporary.empty()) {

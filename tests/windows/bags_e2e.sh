@@ -10,9 +10,6 @@
 #    puts them, within a point, measured from the corner of the printer's printable area.
 #
 # Usage: bags_e2e.sh PILLORA_EXE HOST_LAUNCH_EXE TEMPLATE_PREFIX
-pillora=$1
-launcher=$2
-template=$3
 source "$(dirname "${BASH_SOURCE[0]}")/wine_job.sh"
 
 make_prefix 'Bag Printer 1' "$work/bag.ps"

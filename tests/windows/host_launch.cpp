@@ -24,8 +24,13 @@ std::wstring utf16Of(const std::string& utf8) {
 int launch(const wchar_t* lineFile) {
   std::ifstream file(lineFile, std::ios::binary);
   std::wstring line = utf16Of(std::string(std::istreambuf_iterator<char>(file), {}));
+  // The program's messages come to this program's output, console program or not.
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+  startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
   PROCESS_INFORMATION process{};
   if (!file || CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                               &startup, &process) == 0) {

@@ -7,9 +7,6 @@
 # no bag is printed.
 #
 # Usage: labels_e2e.sh PILLORA_EXE HOST_LAUNCH_EXE TEMPLATE_PREFIX
-pillora=$1
-launcher=$2
-template=$3
 source "$(dirname "${BASH_SOURCE[0]}")/wine_job.sh"
 
 make_prefix 'TSC TTP-245 Plus' "$work/label.prn"

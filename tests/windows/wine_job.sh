@@ -2,9 +2,14 @@
 # build folder's, a program folder with the sample drug-profile database, and pillora.exe
 # started as the host application starts it.
 #
-# Needs: pillora, launcher, template (the build folder's prefix), PILLORA_SOURCE_DIR,
-# PILLORA_SHARED_DIR. Sets: work (removed at exit), source, kit.
+# The sourcing script's arguments: PILLORA_EXE HOST_LAUNCH_EXE TEMPLATE_PREFIX (the build
+# folder's prefix). Needs PILLORA_SOURCE_DIR, PILLORA_SHARED_DIR. Sets: work (removed at
+# exit), source, kit.
 set -euo pipefail
+
+pillora=${1:?}
+launcher=${2:?}
+template=${3:?}
 
 source=${PILLORA_SOURCE_DIR:?}
 kit=${PILLORA_SHARED_DIR:?}/test-services/wine/wine-prefix.sh
