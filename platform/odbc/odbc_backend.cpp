@@ -24,8 +24,11 @@ Handle environment() {
   return env;
 }
 
+// The text a driver wrote: as long as it reports, but never past its closing NUL (the SQLite
+// driver reports the length of a column name in UTF-8 bytes, longer than the name).
 Text wideText(const SQLWCHAR* text, size_t units) {
-  return {reinterpret_cast<const char16_t*>(text), units};
+  const TextView written(reinterpret_cast<const char16_t*>(text), units);
+  return Text(written.substr(0, written.find(u'\0')));
 }
 
 class OdbcBackend final : public Backend {

@@ -6,8 +6,9 @@
 #  - the print log equals, line for line, the log the Linux build writes for the same job
 #    (tests/e2e/sample_bags.log, which the Linux test sample_bags_log_e2e keeps true),
 #  - the PostScript document carries the job file's name as its title,
-#  - converted to PDF, it shows the patient's name and the drug's Chinese name where the log
-#    puts them, within a point, measured from the corner of the printer's printable area.
+#  - it shows the patient's name and the drug's Chinese name where the Linux build's page
+#    shows them (tests/e2e/sample_bags.origins), within a point, measured from the corner of
+#    the printer's printable area.
 #
 # Usage: bags_e2e.sh PILLORA_EXE HOST_LAUNCH_EXE TEMPLATE_PREFIX
 source "$(dirname "${BASH_SOURCE[0]}")/wine_job.sh"
@@ -27,26 +28,25 @@ grep -aq '^%%Title: sample.ndrg' "$work/bag.ps" || fail "the document is not nam
 
 # The printable area's corner on the sheet, in points, from the printer's PPD.
 ppd=$(ls "$work"/prefix/drive_c/windows/system32/spool/drivers/x64/3/*.ppd | head -n 1)
-read -r corner_x corner_y < <(sed -n 's/^\*ImageableArea A4\/[^:]*: *"\([0-9.]*\) \([0-9.]*\) \([0-9.]*\) \([0-9.]*\)".*/\1 \2 \3 \4/p' "$ppd" |
+read -r corner_x corner_y < <(sed -n 's/^\*ImageableArea A4\/[^:]*:[[:space:]]*"\([0-9.]*\) \([0-9.]*\) \([0-9.]*\) \([0-9.]*\)".*/\1 \2 \3 \4/p' "$ppd" |
   awk '{ print $1, 842 - $4 }' | head -n 1)
 
+# Converted to PDF, the page reads as the patient's name and the drug's Chinese name.
 ps2pdf "$work/bag.ps" "$work/bag.pdf"
-words=$(pdftotext -bbox "$work/bag.pdf" -)
-# Where the log puts a text and where the PDF shows it agree within a point.
-expect_at() { # text
-  local logged shown
-  logged=$(awk -F'\t' -v t="$1" '$1 == "text" && $7 == t { printf "%.2f %.2f\n", $2 / 20, $3 / 20; exit }' "$work/print.log")
-  shown=$(sed -n "s/.*xMin=\"\([0-9.]*\)\" yMin=\"\([0-9.]*\)\".*>$1<.*/\1 \2/p" <<<"$words" | head -n 1)
-  [ -n "$logged" ] || { fail "the log has no text '$1'"; return; }
-  [ -n "$shown" ] || { fail "the PDF does not show '$1'"; return; }
-  awk -v l="$logged" -v s="$shown" -v cx="$corner_x" -v cy="$corner_y" 'BEGIN {
-    split(l, a, " "); split(s, b, " ");
-    dx = b[1] - cx - a[1]; dy = b[2] - cy - a[2];
-    exit !(dx <= 1 && dx >= -1 && dy <= 1 && dy >= -1) }' ||
-    fail "'$1' logged at $logged, shown at $shown (printable area from $corner_x $corner_y)"
-}
-expect_at '王小明'
-expect_at '退熱寧錠500毫克'
+pdf_text=$(pdftotext -enc UTF-8 "$work/bag.pdf" -)
+for text in 王小明 退熱寧錠500毫克; do
+  grep -qF "$text" <<<"$pdf_text" || fail "the PDF text lacks '$text'"
+done
+
+# Each text starts where it starts on the Linux build's page, within a point.
+source "$source/tests/support/text_origin.sh"
+while read -r text x y; do
+  read -r shown_x shown_y < <(text_origin "$work/bag.ps" "$text") || true
+  [ -n "${shown_x:-}" ] || { fail "the printed page does not show '$text'"; continue; }
+  awk -v sx="$shown_x" -v sy="$shown_y" -v cx="$corner_x" -v cy="$corner_y" -v x="$x" -v y="$y" \
+    'BEGIN { dx = sx - cx - x; dy = sy - cy - y; exit !(dx * dx <= 1 && dy * dy <= 1) }' ||
+    fail "'$text' starts at $shown_x $shown_y, on Linux at $x $y (printable area from $corner_x $corner_y)"
+done <"$source/tests/e2e/sample_bags.origins"
 
 [ "$failures" -eq 0 ] || exit 1
 echo "windows bags e2e: all checks passed"
