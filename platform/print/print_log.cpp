@@ -1,7 +1,9 @@
 #include "platform/print/print_log.h"
 
 #include <array>
+#include <cerrno>
 #include <charconv>
+#include <cstring>
 #include <fstream>
 #include <memory>
 
@@ -41,8 +43,11 @@ PrintLog::Writer appendingFileWriter(const std::string& path) {
     throw PrinterError("cannot open the print log " + path);
   }
   return [file, path](const std::string& line) {
+    errno = 0;  // the stream keeps no reason; the system's write leaves it here
     if (!(*file << line << '\n' << std::flush)) {
-      throw PrinterError("cannot write the print log " + path);
+      const int error = errno;
+      throw PrinterError("cannot write the print log " + path + ": " +
+                         (error != 0 ? std::strerror(error) : "write failed"));
     }
   };
 }
