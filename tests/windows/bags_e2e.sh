@@ -13,7 +13,8 @@
 # Usage: bags_e2e.sh PILLORA_EXE HOST_LAUNCH_EXE TEMPLATE_PREFIX
 source "$(dirname "${BASH_SOURCE[0]}")/wine_job.sh"
 
-make_prefix 'Bag Printer 1' "$work/bag.ps"
+make_prefix
+add_file_printer 'Bag Printer 1' "$work/bag.ps"
 make_program_folder
 run_sample '全部列印' 'Bag Printer 1'
 

@@ -23,10 +23,14 @@ fail() {
 }
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
-# A prefix of its own for the test, with a PostScript printer NAME writing to FILE.
-make_prefix() { # printer name, file
-  "$source/scripts/wine-run" "$template" --version >/dev/null # made once per build folder
+# A prefix of its own for the test, cloned from the build folder's (made there once).
+make_prefix() {
+  "$source/scripts/wine-run" "$template" --version >/dev/null
   "$kit" clone "$template" "$work/prefix"
+}
+
+# A PostScript printer NAME in the test's prefix, writing each document to FILE.
+add_file_printer() { # printer name, file
   "$kit" printer "$work/prefix" "$1" "$2"
 }
 
