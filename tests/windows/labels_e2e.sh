@@ -8,6 +8,7 @@
 #
 # Usage: labels_e2e.sh PILLORA_EXE HOST_LAUNCH_EXE TEMPLATE_PREFIX
 # Exit status 77 (skipped) when no CUPS scheduler is installed.
+source "$(dirname "${BASH_SOURCE[0]}")/../support/private_cups.sh" # start_server
 source "$(dirname "${BASH_SOURCE[0]}")/wine_job.sh"
 PATH=$PATH:/usr/sbin:/sbin
 if ! command -v cupsd >/dev/null || ! command -v lpadmin >/dev/null; then
@@ -15,10 +16,10 @@ if ! command -v cupsd >/dev/null || ! command -v lpadmin >/dev/null; then
   exit 77
 fi
 services=$PILLORA_SHARED_DIR/test-services/cups
-source "$source/tests/support/free_port.sh"
-trap '"$services/stop-cups.sh" "$work/cups"; rm -rf "$work"' EXIT
-"$services/start-cups.sh" "$work/cups" "$(free_port)" >/dev/null
-export CUPS_SERVER=$work/cups/run/cups.sock CUPS_SERVERROOT=$work/cups/etc
+server=$work/cups
+trap '"$services/stop-cups.sh" "$server"; rm -rf "$work"' EXIT
+start_server >/dev/null
+export CUPS_SERVER=$server/run/cups.sock CUPS_SERVERROOT=$server/etc
 mkdir -p "$work/labels"
 lpadmin -p TSC_TTP-245_Plus -E -v "capture:$work/labels" -D "TSC TTP-245 Plus"
 
@@ -27,7 +28,7 @@ make_program_folder
 printf '<cpprinter>TSC_TTP-245_Plus</cpprinter>\r\n' >"$work/home/dbp.config"
 run_sample 'CP' 'Bag Printer 1'
 
-for _ in $(seq 100); do
+for _ in $(seq 300); do # the server hands the job on in its own time (30 s at most)
   label=$(ls "$work"/labels/*.prn 2>/dev/null | head -n 1) && [ -n "$label" ] && break
   sleep 0.1
 done
