@@ -69,6 +69,10 @@ Text driverPairs(const Text& driver) {
   return {};
 }
 
+Text driverPair(const Text& driver) {
+  return u"Driver={" + replaceAll(driver, u"}", u"}}") + u"};";
+}
+
 }  // namespace
 
 bool isSqlServerProvider(TextView provider) {
@@ -88,10 +92,18 @@ Text chooseOdbcDriver(const std::optional<Text>& configured, const std::vector<T
 
 Text odbcConnectionString(const ConnectionSettings& settings, const Text& driver) {
   const Server server = serverOf(settings);
-  return u"Driver={" + replaceAll(driver, u"}", u"}}") + u"};" + serverPairs(server, driver) +
+  return driverPair(driver) + serverPairs(server, driver) +
          optionalPair(settings, u"Initial Catalog", u"Database") +
          optionalPair(settings, u"User ID", u"UID") + optionalPair(settings, u"Password", u"PWD") +
          driverPairs(driver);
+}
+
+Text odbcFileConnectionString(const ConnectionSettings& settings, const Text& driver) {
+  const Text file = settings.value(u"Data Source").value_or(Text());
+  if (file.empty()) throw DatabaseError("the connection string names no Data Source");
+  const bool sqlite = equalsIgnoreCase(left(driver, 6), u"SQLite");
+  return driverPair(driver) + pair(sqlite ? u"Database" : u"DBQ", file) +
+         optionalPair(settings, u"Jet OLEDB:Database Password", u"PWD");
 }
 
 }  // namespace pillora

@@ -32,4 +32,14 @@ Text chooseOdbcDriver(const std::optional<Text>& configured, const std::vector<T
 // DatabaseError when the string names no Data Source or its port is not a number.
 Text odbcConnectionString(const ConnectionSettings& settings, const Text& driver);
 
+// The driver that reads Access files on Windows.
+inline constexpr TextView kAccessOdbcDriver = u"Microsoft Access Driver (*.mdb, *.accdb)";
+
+// A Jet provider string ("Data Source=<file>;Jet OLEDB:Database Password=<password>") as an
+// ODBC driver for files takes it: "Driver={<driver>};DBQ=<file>;PWD=<password>;", PWD left
+// out without a password. The SQLite drivers (names starting with "SQLite", letter case
+// ignored) name the file
+// with "Database" instead of "DBQ". DatabaseError when the string names no Data Source.
+Text odbcFileConnectionString(const ConnectionSettings& settings, const Text& driver);
+
 }  // namespace pillora

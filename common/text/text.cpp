@@ -64,6 +64,15 @@ char16_t upperUnit(char16_t c) {
 
 }  // namespace
 
+std::filesystem::path pathFromUtf8(std::string_view utf8) {
+  return {std::u8string(utf8.begin(), utf8.end())};
+}
+
+std::string pathToUtf8(const std::filesystem::path& path) {
+  const std::u8string utf8 = path.u8string();
+  return {utf8.begin(), utf8.end()};
+}
+
 Text fromUtf8(std::string_view utf8) {
   Text out;
   out.reserve(utf8.size());

@@ -3,6 +3,7 @@
 // units, so a Chinese character and a Latin letter count alike (and a character outside
 // the basic plane counts two). Positions given to mid() are 1-based as in the system's
 // own procedures; find() returns 1-based positions and 0 when absent.
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,18 @@ using TextView = std::u16string_view;
 // UTF-8 <-> UTF-16 at library boundaries. Invalid UTF-8 becomes U+FFFD.
 Text fromUtf8(std::string_view utf8);
 std::string toUtf8(TextView text);
+
+// The programs keep paths as UTF-8 text; the file system gets them as paths built from
+// UTF-8 (UTF-16 on Windows, never the ANSI code page).
+std::filesystem::path pathFromUtf8(std::string_view utf8);
+std::string pathToUtf8(const std::filesystem::path& path);
+
+// The code units of the character that starts at `at`: 2 for a surrogate pair, else 1.
+inline std::size_t characterUnits(TextView t, std::size_t at) {
+  const bool high = t[at] >= 0xD800 && t[at] <= 0xDBFF;
+  const bool lowNext = at + 1 < t.size() && t[at + 1] >= 0xDC00 && t[at + 1] <= 0xDFFF;
+  return high && lowNext ? 2 : 1;
+}
 
 inline int len(TextView t) {
   return static_cast<int>(t.size());

@@ -32,7 +32,7 @@ std::vector<Text> splitLines(TextView text) {
 }
 
 std::string readFileBytes(const std::string& path, std::uintmax_t most) {
-  std::ifstream file(path, std::ios::binary);
+  std::ifstream file(pathFromUtf8(path), std::ios::binary);
   if (!file) throw FileError("file not found or not readable: " + path);
   std::string bytes;
   std::array<char, 65536> chunk{};
@@ -55,7 +55,7 @@ std::vector<Text> readTextLines(const std::string& path, std::uintmax_t most) {
 namespace {
 
 void writeFileBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  std::ofstream file(pathFromUtf8(path), std::ios::binary | std::ios::trunc);
   if (!file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) || !file.flush()) {
     throw FileError("cannot write file: " + path);
   }

@@ -6,21 +6,22 @@
 #include "pillora/startup/mod_pillfold.h"
 #include "pillora/startup/multi_drug_job_reader.h"
 #include "pillora/startup/ndrg_job_reader.h"
+#include "platform/files/files.h"
 #include "platform/label/system_label_printer.h"
-#include "platform/print/system_printers.h"
+#include "platform/print/installed_printers.h"
 
 int main(int argc, char** argv) {
   using namespace pillora;
   try {
-    const Text commandLine = commandLineFromArguments(argc, argv);
-    SystemPrinters printers;
+    const Text commandLine = hostCommandLine().value_or(commandLineFromArguments(argc, argv));
+    const std::unique_ptr<Printers> printers = installedPrinters();
     SystemLabelPrinter labels;
     const JobReader ndrg = [&labels](const Text& path, RunState& run, PrinterSurface& surface) {
       labels.setJobName(path);
       readNdrgJob(path, run, surface, labels.port());
     };
     const JobReaders readers{ndrg, readDrgJob, readMultiDrugJob};
-    return Main(commandLine, printers, readers, {std::cout, std::cerr});
+    return Main(commandLine, *printers, readers, {std::cout, std::cerr});
   } catch (const std::exception& error) {
     // Whatever went wrong, the host application gets one line and a failed status.
     std::cerr << "pillora: " << error.what() << "\n";

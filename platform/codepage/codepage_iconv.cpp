@@ -62,13 +62,6 @@ std::string textToUtf16le(TextView text) {
   return bytes;
 }
 
-bool isHighSurrogate(char16_t c) {
-  return c >= 0xD800 && c <= 0xDBFF;
-}
-bool isLowSurrogate(char16_t c) {
-  return c >= 0xDC00 && c <= 0xDFFF;
-}
-
 }  // namespace
 
 Text decodeCp950(std::string_view bytes) {
@@ -90,8 +83,8 @@ std::string encodeCp950(TextView text) {
   std::string out;
   for (size_t i = 0; i < text.size(); ++i) {
     // A surrogate pair goes to the converter as one character.
-    const bool pair = isHighSurrogate(text[i]) && i + 1 < text.size() && isLowSurrogate(text[i + 1]);
-    const std::string unit = textToUtf16le(text.substr(i, pair ? 2 : 1));
+    const std::size_t units = characterUnits(text, i);
+    const std::string unit = textToUtf16le(text.substr(i, units));
     const char* in = unit.data();
     size_t inLeft = unit.size();
     std::string encoded;
@@ -101,7 +94,7 @@ std::string encodeCp950(TextView text) {
       out += '?';
       iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);
     }
-    if (pair) ++i;
+    i += units - 1;
   }
   return out;
 }

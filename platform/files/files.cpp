@@ -1,10 +1,11 @@
 #include "platform/files/files.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+
+#include "common/text/text.h"
 
 namespace fs = std::filesystem;
 
@@ -16,9 +17,9 @@ char lowerAscii(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool isRegular(const fs::path& path) {
+bool isRegular(const std::string& path) {
   std::error_code error;
-  return fs::is_regular_file(path, error);
+  return fs::is_regular_file(pathFromUtf8(path), error);
 }
 
 bool sameNameIgnoreCase(std::string_view a, std::string_view b) {
@@ -30,42 +31,28 @@ bool sameNameIgnoreCase(std::string_view a, std::string_view b) {
 }  // namespace
 
 std::string programFolder(const char* overrideVariable) {
-  if (const char* home = std::getenv(overrideVariable); home != nullptr && *home != '\0') {
-    std::string folder(home);
+  if (std::string folder = environmentValue(overrideVariable); !folder.empty()) {
     while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
     return folder;
   }
-  return executableFolder().string();
-}
-
-fs::path executableFolder() {
-  std::error_code error;
-  const fs::path exe = fs::read_symlink("/proc/self/exe", error);
-  return error ? fs::current_path() : exe.parent_path();
-}
-
-fs::path userCacheFolder() {
-  if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache != nullptr && *cache == '/') {
-    return cache;
-  }
-  if (const char* home = std::getenv("HOME"); home != nullptr && *home == '/') {
-    return fs::path(home) / ".cache";
-  }
-  return temporaryFolder();
+  return pathToUtf8(executableFolder());
 }
 
 std::string joinPath(std::string_view folder, std::string_view name) {
+  constexpr auto kSeparator = static_cast<char>(fs::path::preferred_separator);
   while (!name.empty() && (name.front() == '\\' || name.front() == '/')) name.remove_prefix(1);
   std::string path(folder);
-  if (path.empty() || path.back() != '/') path += '/';
+  if (path.empty() || (path.back() != '/' && path.back() != kSeparator)) path += kSeparator;
   return path.append(name);
 }
 
 std::vector<std::string> ordinaryFileNames(const std::string& folder) {
   std::vector<std::string> names;
   std::error_code error;
-  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    if (isRegular(it->path())) names.push_back(it->path().filename().string());
+  for (fs::directory_iterator it(pathFromUtf8(folder), error), end; !error && it != end;
+       it.increment(error)) {
+    std::error_code notRegular;
+    if (it->is_regular_file(notRegular)) names.push_back(pathToUtf8(it->path().filename()));
   }
   return names;
 }
@@ -92,13 +79,25 @@ bool ordinaryFileExists(const std::string& path) {
 }
 
 bool isReadableFile(const std::string& path) {
-  return std::ifstream(path).is_open();
+  return std::ifstream(pathFromUtf8(path)).is_open();
 }
 
 std::string temporaryFolder() {
   std::error_code error;
   const fs::path temp = fs::temp_directory_path(error);
-  return error ? std::string("/tmp") : temp.string();
+  return error ? std::string("/tmp") : pathToUtf8(temp);
+}
+
+Text afterProgramName(TextView commandLine) {
+  std::size_t end = 0;
+  if (!commandLine.empty() && commandLine.front() == u'"') {
+    end = commandLine.find(u'"', 1);
+    end = end == TextView::npos ? commandLine.size() : end + 1;
+  } else {
+    end = std::min(commandLine.find_first_of(kSpaceAndTab), commandLine.size());
+  }
+  while (end < commandLine.size() && commandLine[end] == u' ') ++end;
+  return Text(commandLine.substr(end));
 }
 
 }  // namespace pillora

@@ -1,11 +1,14 @@
 #pragma once
 // File-system services of the platform: the program's own folder, path joining and the
-// existence tests the system makes. Paths are UTF-8 here.
+// existence tests the system makes. Paths are UTF-8 here; they reach the file system through
+// pathFromUtf8 (common/text/text.h).
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "common/text/text.h"
 
 namespace pillora {
 
@@ -18,11 +21,15 @@ std::string programFolder(const char* overrideVariable);
 // an installation sit side by side.
 std::filesystem::path executableFolder();
 
-// The user's cache folder: XDG_CACHE_HOME when it names an absolute path, else ~/.cache;
+// The value of an environment variable as UTF-8; empty when it is not set.
+std::string environmentValue(const char* name);
+
+// The user's cache folder (Linux): XDG_CACHE_HOME when it names an absolute path, else ~/.cache;
 // the system's temporary folder when neither is known.
 std::filesystem::path userCacheFolder();
 
-// folder + separator + name; the name may start with a separator of either kind.
+// folder + separator (the system's own: "/" on Linux, "\\" on Windows) + name; the name may
+// start with a separator of either kind.
 std::string joinPath(std::string_view folder, std::string_view name);
 
 // The path of the ordinary file (not a folder) named `name` directly in `folder`, names
@@ -44,6 +51,17 @@ bool ordinaryFileExists(const std::string& path);
 
 // True when the file can be opened for reading.
 bool isReadableFile(const std::string& path);
+
+// The command line as the host application wrote it, after the program's own name
+// (Windows: from GetCommandLineW); nothing where the platform hands a program only its
+// separated arguments (Linux).
+std::optional<Text> hostCommandLine();
+
+// A Windows command line without the program's name, found as Windows finds it: up to the
+// closing quote when the line starts with a quote, else up to the first blank or TAB. The
+// spaces that follow the name go too; the rest stays as it was written, quotes and TABs
+// included (a TAB right after the name is the empty job path's end).
+Text afterProgramName(TextView commandLine);
 
 // The system's temporary folder.
 std::string temporaryFolder();

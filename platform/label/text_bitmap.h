@@ -28,6 +28,11 @@ struct LabelFont {
 // outside 1 to 1000 dots, a text too long for one bitmap).
 MonoBitmap drawText(const LabelFont& font, const Text& text);
 
+// The bounds every drawing of label text keeps: PrinterError for a height outside 1 to 1000
+// dots, and for a text whose bitmap would be too large.
+void checkLabelFontHeight(int heightDots);
+void checkLabelTextSize(int width, int height, const Text& text);
+
 // The bitmap turned counter-clockwise by 0, 90, 180 or 270 degrees; PrinterError for any
 // other angle.
 MonoBitmap turned(const MonoBitmap& bitmap, int degrees);

@@ -25,7 +25,7 @@ std::string numberText(TextView value) {
 }
 
 // A text argument of a command: in quotes, a quote inside written as \["].
-std::string quoted(TextView text) {
+std::string quotedText(TextView text) {
   return "\"" + encodeCp950(replaceAll(text, u"\"", u"\\[\"]")) + "\"";
 }
 
@@ -176,7 +176,7 @@ void TsplLabelPrinter::downloadpcx(const Text& filename, const Text& image_name)
     return;
   }
   const std::string bytes = readFileBytes(toUtf8(filename));
-  command("DOWNLOAD " + quoted(image_name) + "," + std::to_string(bytes.size()) + "," + bytes);
+  command("DOWNLOAD " + quotedText(image_name) + "," + std::to_string(bytes.size()) + "," + bytes);
 }
 
 void TsplLabelPrinter::barcode(const Text& x, const Text& y, const Text& type, const Text& height,
@@ -185,9 +185,9 @@ void TsplLabelPrinter::barcode(const Text& x, const Text& y, const Text& type, c
   if (!m_open) {
     return;
   }
-  command("BARCODE " + numberText(x) + "," + numberText(y) + "," + quoted(type) + "," +
+  command("BARCODE " + numberText(x) + "," + numberText(y) + "," + quotedText(type) + "," +
           numberText(height) + "," + numberText(readable) + "," + numberText(rotation) + "," +
-          numberText(narrow) + "," + numberText(wide) + "," + quoted(code));
+          numberText(narrow) + "," + numberText(wide) + "," + quotedText(code));
 }
 
 void TsplLabelPrinter::printerfont(const Text& x, const Text& y, const Text& fonttype,
@@ -196,9 +196,9 @@ void TsplLabelPrinter::printerfont(const Text& x, const Text& y, const Text& fon
   if (!m_open) {
     return;
   }
-  command("TEXT " + numberText(x) + "," + numberText(y) + "," + quoted(fonttype) + "," +
+  command("TEXT " + numberText(x) + "," + numberText(y) + "," + quotedText(fonttype) + "," +
           numberText(rotation) + "," + numberText(xmul) + "," + numberText(ymul) + "," +
-          quoted(text));
+          quotedText(text));
 }
 
 void TsplLabelPrinter::formfeed() {

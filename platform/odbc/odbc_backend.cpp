@@ -24,8 +24,11 @@ Handle environment() {
   return env;
 }
 
+// The text a driver wrote: as long as it reports, but never past its closing NUL (the SQLite
+// driver reports the length of a column name in UTF-8 bytes, longer than the name).
 Text wideText(const SQLWCHAR* text, size_t units) {
-  return {reinterpret_cast<const char16_t*>(text), units};
+  const TextView written(reinterpret_cast<const char16_t*>(text), units);
+  return Text(written.substr(0, written.find(u'\0')));
 }
 
 class OdbcBackend final : public Backend {
@@ -108,9 +111,12 @@ ColumnInfo OdbcBackend::describe(const Handle& statement, SQLUSMALLINT column,
       "SQLDescribeCol");
   std::array<SQLWCHAR, 256> table{};
   SQLSMALLINT tableBytes = 0;
-  statement.check(SQLColAttributeW(statement.get(), column, SQL_DESC_BASE_TABLE_NAME, table.data(),
-                                   sizeof table, &tableBytes, nullptr),
-                  "SQLColAttribute");
+  // A driver that cannot tell the table (MDBTools) leaves it unknown: such a result reads as
+  // any other, it only takes no new rows.
+  if (!SQL_SUCCEEDED(SQLColAttributeW(statement.get(), column, SQL_DESC_BASE_TABLE_NAME,
+                                      table.data(), sizeof table, &tableBytes, nullptr))) {
+    tableBytes = 0;
+  }
   // Names longer than the buffers come cut; the lengths say how long they are whole.
   const auto units = [](SQLSMALLINT n, size_t room) {
     return std::min(static_cast<size_t>(std::max<SQLSMALLINT>(n, 0)), room - 1);

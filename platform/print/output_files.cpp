@@ -1,9 +1,9 @@
 #include "platform/print/output_files.h"
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "common/text/errors.h"
+#include "platform/files/files.h"
 #include "platform/print/staged_file.h"
 
 namespace pillora {
@@ -43,30 +43,30 @@ std::string claimFreeName(StagedFile& file, const std::filesystem::path& folder,
                           const std::string& stem, const std::string& suffix) {
   for (int number = 1; number <= kMostDocuments; ++number) {
     std::string base = number == 1 ? stem : stem + "-" + std::to_string(number);
-    if (file.moveToNewName(folder / (base + suffix))) {
+    if (file.moveToNewName(folder / pathFromUtf8(base + suffix))) {
       return base;
     }
   }
-  throw PrinterError("no free document name for " + stem + " in " + folder.string());
+  throw PrinterError("no free document name for " + stem + " in " + pathToUtf8(folder));
 }
 
 }  // namespace
 
-std::string environmentValue(const char* name) {
-  const char* value = std::getenv(name);
-  return value == nullptr ? std::string() : std::string(value);
+std::filesystem::path outputFolder() {
+  const std::string folder = environmentValue("PILLORA_OUTPUT_DIR");
+  return pathFromUtf8(folder.empty() ? "." : folder);
 }
 
-std::string outputFolder() {
-  const std::string folder = environmentValue("PILLORA_OUTPUT_DIR");
-  return folder.empty() ? "." : folder;
+std::string jobFileName(const Text& jobPath) {
+  const std::string name = fileNameOf(toUtf8(jobPath));
+  return name.empty() ? "pillora" : name;
 }
 
 void OutputFiles::setJobName(const Text& jobPath) {
   const std::string name = fileNameOf(toUtf8(jobPath));
   const std::size_t dot = name.rfind('.');
   const std::string stem = (dot == std::string::npos || dot == 0) ? name : name.substr(0, dot);
-  m_title = name.empty() ? "pillora" : name;
+  m_title = jobFileName(jobPath);
   m_stem = stem.empty() ? "pillora" : stem;
 }
 
@@ -76,14 +76,15 @@ void OutputFiles::writeNewDocument(const std::vector<DocumentFile>& files) {
   std::vector<StagedFile> staged;
   staged.reserve(files.size());
   for (const DocumentFile& file : files) {
-    staged.emplace_back(m_folder / (m_stem + file.suffix), file.bytes);
+    staged.emplace_back(m_folder / pathFromUtf8(m_stem + file.suffix), file.bytes);
   }
   const std::string base = claimFreeName(staged.front(), m_folder, m_stem, files.front().suffix);
   NamedFiles named;
-  named.add(m_folder / (base + files.front().suffix));
+  named.add(m_folder / pathFromUtf8(base + files.front().suffix));
   for (std::size_t i = 1; i < files.size(); ++i) {
-    staged[i].moveReplacing(m_folder / (base + files[i].suffix));
-    named.add(m_folder / (base + files[i].suffix));
+    const std::filesystem::path path = m_folder / pathFromUtf8(base + files[i].suffix);
+    staged[i].moveReplacing(path);
+    named.add(path);
   }
   named.keep();
 }

@@ -40,9 +40,10 @@ class OutputFiles {
   std::string m_stem = "pillora";
 };
 
-// The value of an environment variable; empty when it is not set.
-std::string environmentValue(const char* name);
 // The folder of the files: PILLORA_OUTPUT_DIR, else the current folder.
-std::string outputFolder();
+std::filesystem::path outputFolder();
+
+// The file name of a job path (the title of its print jobs); "pillora" when it has none.
+std::string jobFileName(const Text& jobPath);
 
 }  // namespace pillora

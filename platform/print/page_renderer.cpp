@@ -48,16 +48,22 @@ GObjectHandle<PangoLayout> layoutOf(cairo_t* cr, const Pen& pen, const Text& tex
 }  // namespace
 
 cairo_t* PageRenderer::page() {
-  if (m_page == nullptr) {
-    m_pendingBreaks = 0;
-    m_page = m_target->beginPage();
-  }
-  for (; m_pendingBreaks > 0; --m_pendingBreaks) {
-    m_page = nullptr;  // the page is gone once the target ends it, even when that fails
-    m_target->endPage();
-    m_page = m_target->beginPage();
-  }
+  m_pages.draw();
   return m_page;
+}
+
+void PageRenderer::beginPage() {
+  m_page = m_target->beginPage();
+}
+
+void PageRenderer::endPage() {
+  m_page = nullptr;
+  m_target->endPage();
+}
+
+void PageRenderer::endDocument() {
+  m_page = nullptr;
+  m_target->endDocument();
 }
 
 void PageRenderer::text(const Pen& pen, const Text& text) {
@@ -76,25 +82,16 @@ void PageRenderer::line(float x1, float y1, float x2, float y2) {
 }
 
 void PageRenderer::newPage() {
-  if (m_page != nullptr) {
-    ++m_pendingBreaks;
-  }
+  m_pages.newPage();
 }
 
 void PageRenderer::endDoc() {
-  if (m_page == nullptr) {
-    return;
-  }
-  // The last marked break only closes the page; the ones before it leave blank sheets.
-  m_pendingBreaks = std::max(0, m_pendingBreaks - 1);
-  page();
-  m_page = nullptr;
-  m_target->endDocument();
+  m_pages.endDoc();
 }
 
 void PageRenderer::dropDoc() {
   m_page = nullptr;
-  m_pendingBreaks = 0;
+  m_pages.drop();
   m_target->discardDocument();
 }
 

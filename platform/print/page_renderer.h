@@ -7,16 +7,13 @@
 // corner at the pen position, in the pen's font name, size and weight; lines are thin (0.5 pt) and
 // black.
 //
-// Documents: a document begins with the first drawing call (text or line). A new page only
-// marks a page break that takes effect at the next drawing call, so a trailing new page
-// before the end of the document leaves no blank sheet, while two page breaks in a row
-// with drawing after them leave the blank sheet between them. An end of document with
-// nothing drawn since the previous one produces nothing. A document that is never ended, or
-// is dropped after a failure, is not sent.
+// Documents begin and end as page_sequence.h says. A document that is never ended, or is
+// dropped after a failure, is not sent.
 #include <cairo.h>
 
 #include <memory>
 
+#include "platform/print/page_sequence.h"
 #include "platform/print/page_sink.h"
 
 namespace pillora {
@@ -46,7 +43,7 @@ struct PageOrigin {
   double y = 0.0;
 };
 
-class PageRenderer : public PageSink {
+class PageRenderer : public PageSink, private PageSequence::Pages {
  public:
   explicit PageRenderer(std::unique_ptr<DocumentTarget> target, PageOrigin origin = {})
       : m_target(std::move(target)), m_origin(origin) {}
@@ -60,11 +57,14 @@ class PageRenderer : public PageSink {
  private:
   // The page the next drawing goes on, after the page breaks marked since the last one.
   cairo_t* page();
+  void beginPage() override;
+  void endPage() override;
+  void endDocument() override;
 
   std::unique_ptr<DocumentTarget> m_target;
   PageOrigin m_origin;
   cairo_t* m_page = nullptr;  // none while no document is open
-  int m_pendingBreaks = 0;
+  PageSequence m_pages{*this};
 };
 
 }  // namespace pillora

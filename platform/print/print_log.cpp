@@ -3,12 +3,13 @@
 #include <array>
 #include <cerrno>
 #include <charconv>
-#include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <memory>
 
 #include "common/text/convert.h"
 #include "common/text/errors.h"
+#include "platform/files/files.h"
 
 namespace pillora {
 
@@ -37,21 +38,30 @@ void PrintLog::line(float x1, float y1, float x2, float y2) {
 }
 
 PrintLog::Writer appendingFileWriter(const std::string& path) {
-  std::shared_ptr<std::FILE> file(std::fopen(path.c_str(), "ab"), [](std::FILE* f) {
-    if (f != nullptr) {
-      std::fclose(f);
-    }
-  });
-  if (!file) {
+  auto file = std::make_shared<std::ofstream>(pathFromUtf8(path), std::ios::binary | std::ios::app);
+  if (!file->is_open()) {
     throw PrinterError("cannot open the print log " + path);
   }
   return [file, path](const std::string& line) {
-    const std::string record = line + "\n";
-    if (std::fwrite(record.data(), 1, record.size(), file.get()) != record.size() ||
-        std::fflush(file.get()) != 0) {
-      throw PrinterError("cannot write the print log " + path + ": " + std::strerror(errno));
+    errno = 0;  // the stream keeps no reason; the system's write leaves it here
+    if (!(*file << line << '\n' << std::flush)) {
+      const int error = errno;
+      throw PrinterError("cannot write the print log " + path + ": " +
+                         (error != 0 ? std::strerror(error) : "write failed"));
     }
   };
+}
+
+std::unique_ptr<PrintLog> printLogFromEnvironment() {
+  const std::string file = environmentValue("PILLORA_PRINT_LOG");
+  return file.empty() ? nullptr : std::make_unique<PrintLog>(appendingFileWriter(file));
+}
+
+std::vector<PageSink*> sinksWithLog(PrintLog* log, PageSink* output) {
+  if (log != nullptr) {
+    return {log, output};
+  }
+  return {output};
 }
 
 }  // namespace pillora

@@ -9,7 +9,9 @@
 // the shortest decimal of its single-precision value; in text fields \ TAB CR LF NUL are
 // written as \\ \t \r \n \0.
 #include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "common/text/log_field.h"
 #include "platform/print/page_sink.h"
@@ -39,5 +41,12 @@ class PrintLog : public PageSink {
 // lost when the program ends abnormally. PrinterError when the file cannot be opened, and
 // from the writer when a line cannot be written.
 PrintLog::Writer appendingFileWriter(const std::string& path);
+
+// The print log the environment variable PILLORA_PRINT_LOG names; none when it is not set.
+// PrinterError when the file cannot be opened.
+std::unique_ptr<PrintLog> printLogFromEnvironment();
+
+// Where a printer's calls go: to the log first, when there is one, then to the output.
+std::vector<PageSink*> sinksWithLog(PrintLog* log, PageSink* output);
 
 }  // namespace pillora

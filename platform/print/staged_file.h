@@ -4,6 +4,7 @@
 // file is removed again unless it was given its name.
 #include <filesystem>
 #include <string>
+#include <utility>
 
 namespace pillora {
 
@@ -12,7 +13,7 @@ class StagedFile {
   // Writes the bytes into the folder of `path`; PrinterError ("cannot write <path>: ...")
   // when they cannot be written.
   StagedFile(const std::filesystem::path& path, const std::string& bytes);
-  StagedFile(StagedFile&& other) noexcept;
+  StagedFile(StagedFile&& other) noexcept : m_temporary(std::exchange(other.m_temporary, {})) {}
   StagedFile(const StagedFile&) = delete;
   StagedFile& operator=(const StagedFile&) = delete;
   StagedFile& operator=(StagedFile&&) = delete;

@@ -6,6 +6,7 @@
 #include "common/text/errors.h"
 #include "platform/print/cups_queues.h"
 #include "platform/print/document_targets.h"
+#include "platform/print/installed_printers.h"
 #include "platform/print/page_renderer.h"
 
 namespace pillora {
@@ -36,9 +37,7 @@ SystemPrinters::SystemPrinters() : m_files(outputFolder()) {
   m_printers.push_back({{Text(kPdfPrinterName), Text(kPdfPrinterName)}, Kind::PdfFiles});
   m_printers.push_back({{Text(kPngPrinterName), Text(kPngPrinterName)}, Kind::PngFiles});
 
-  if (const std::string logFile = environmentValue("PILLORA_PRINT_LOG"); !logFile.empty()) {
-    m_log = std::make_unique<PrintLog>(appendingFileWriter(logFile));
-  }
+  m_log = printLogFromEnvironment();
   makeCurrent(m_printers[current]);
 }
 
@@ -70,11 +69,7 @@ PdfTarget::Title SystemPrinters::jobTitle() const {
 
 void SystemPrinters::makeCurrent(const Printer& printer) {
   m_output = outputFor(printer);
-  if (m_log) {
-    m_printer.setSinks({m_log.get(), m_output.get()});
-  } else {
-    m_printer.setSinks({m_output.get()});
-  }
+  m_printer.setSinks(sinksWithLog(m_log.get(), m_output.get()));
 }
 
 std::unique_ptr<PageSink> SystemPrinters::outputFor(const Printer& printer) {
@@ -102,6 +97,10 @@ std::unique_ptr<PageSink> SystemPrinters::outputFor(const Printer& printer) {
           }));
   }
   throw PrinterError("unknown kind of printer");
+}
+
+std::unique_ptr<Printers> installedPrinters() {
+  return std::make_unique<SystemPrinters>();
 }
 
 }  // namespace pillora

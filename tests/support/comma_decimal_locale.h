@@ -8,7 +8,11 @@
 
 namespace pillora::testing {
 
+#ifdef _WIN32
+inline constexpr const char* kCommaDecimalLocale = "German_Germany.1252";
+#else
 inline constexpr const char* kCommaDecimalLocale = "de_DE.UTF-8";
+#endif
 
 class CommaDecimalLocale {
  public:

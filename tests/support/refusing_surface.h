@@ -4,8 +4,8 @@
 #include <functional>
 #include <utility>
 
-#include "common/text/errors.h"
 #include "common/print/printer_surface.h"
+#include "common/text/errors.h"
 
 namespace pillora::testing {
 

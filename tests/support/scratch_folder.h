@@ -3,15 +3,20 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 namespace pillora::testing {
 
 class ScratchFolder {
  public:
+  // A folder of a new random name: create_directory tells whether it was made just now.
   ScratchFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "pillora-test-XXXXXX").string();
-    m_path = mkdtemp(pattern.data());
+    std::random_device random;
+    do {
+      m_path = std::filesystem::temp_directory_path() /
+               ("pillora-test-" + std::to_string(random()) + std::to_string(random()));
+    } while (!std::filesystem::create_directory(m_path));
   }
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;

@@ -76,5 +76,40 @@ TEST(OdbcTranslation, NoServerOrABadPortFails) {
   }
 }
 
+struct FileTranslation {
+  const char16_t* oleDb;
+  const char16_t* driver;
+  const char16_t* odbc;
+};
+
+TEST(OdbcFileTranslation, AccessFilesByDbqSqliteFilesByDatabase) {
+  constexpr const char16_t* kProfile =
+      u"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=C:\\藥袋\\dbDrugProfile.mdb;"
+      u"Jet OLEDB:Database Password=pw";
+  const std::vector<FileTranslation> cases = {
+      {kProfile, kAccessOdbcDriver.data(),
+       u"Driver={Microsoft Access Driver (*.mdb, *.accdb)};DBQ=C:\\藥袋\\dbDrugProfile.mdb;"
+       u"PWD=pw;"},
+      {kProfile, u"SQLite3", u"Driver={SQLite3};Database=C:\\藥袋\\dbDrugProfile.mdb;PWD=pw;"},
+      {u"Data Source='/data/a;b.mdb';Jet OLEDB:Database Password=", u"MDBTools",
+       u"Driver={MDBTools};DBQ={/data/a;b.mdb};"},
+      {u"Data Source=x.mdb;Jet OLEDB:Database Password=' p}'", u"sqlite",
+       u"Driver={sqlite};Database=x.mdb;PWD={ p}}};"},
+  };
+  for (const FileTranslation& c : cases) {
+    EXPECT_EQ(toUtf8(odbcFileConnectionString(ConnectionSettings::parse(c.oleDb), c.driver)),
+              toUtf8(c.odbc))
+        << toUtf8(c.oleDb);
+  }
+}
+
+TEST(OdbcFileTranslation, NoDataSourceFails) {
+  for (const char16_t* bad : {u"Provider=Microsoft.Jet.OLEDB.4.0", u"Data Source="}) {
+    EXPECT_THROW(odbcFileConnectionString(ConnectionSettings::parse(bad), u"MDBTools"),
+                 DatabaseError)
+        << toUtf8(bad);
+  }
+}
+
 }  // namespace
 }  // namespace pillora

@@ -119,6 +119,7 @@ class PrintDrugLabelsTest : public ::testing::Test {
 
   TempProgramFolder folder;
   ScopedEnvironment temporary{"TMPDIR", folder.path()};
+  ScopedEnvironment temporaryOnWindows{"TMP", folder.path()};
   RecordingLabelPrinter labels;
 };
 

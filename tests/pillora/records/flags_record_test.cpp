@@ -14,6 +14,8 @@ TEST(FlagFiles, OnlyAnOrdinaryFileInTheProgramFolderCountsWhateverItsCase) {
   EXPECT_FALSE(isBlankBody());
   std::filesystem::create_directory(folder.file("BlankBody.config"));
   EXPECT_FALSE(isBlankBody());  // a folder of that name is no marker
+  // Gone before the file comes: on Windows one name ignoring case cannot hold both.
+  std::filesystem::remove(folder.file("BlankBody.config"));
   folder.touch("blankbody.CONFIG");
   EXPECT_TRUE(isBlankBody());
   folder.remove("blankbody.CONFIG");
@@ -38,7 +40,7 @@ TEST(FlagFiles, AJobSeesTheMarkersOfItsStart) {
 TEST(FlagFiles, AMarkerInTheWorkingFolderOnlyHasNoEffect) {
   testing::TempProgramFolder program;
   testing::TempProgramFolder elsewhere;  // its constructor moved PILLORA_HOME there
-  setenv("PILLORA_HOME", program.path().c_str(), 1);
+  testing::setEnvironment("PILLORA_HOME", program.path());
   elsewhere.touch("151014.config");
   const auto before = std::filesystem::current_path();
   std::filesystem::current_path(elsewhere.path());

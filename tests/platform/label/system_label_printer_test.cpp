@@ -1,4 +1,5 @@
 #include "platform/label/system_label_printer.h"
+#include "platform/label/cups_label_queue.h"
 
 #include <cairo.h>
 #include <gtest/gtest.h>

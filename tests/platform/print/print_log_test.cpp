@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "common/text/errors.h"
+#include "tests/support/comma_decimal_locale.h"
 #include "print_test_support.h"
 #include "tests/support/recording_printer.h"
 #include "tests/support/temp_folder.h"
@@ -47,7 +48,7 @@ TEST(PrintLog, EveryCallIsLoggedAsMadeIncludingEmptyDocuments) {
 TEST(PrintLog, PrinterChoiceAndFileWriterAppend) {
   const testing::TempProgramFolder folder;
   const std::string file = folder.file("print.log");
-  std::ofstream(file) << "earlier run\n";
+  std::ofstream(file, std::ios::binary) << "earlier run\n";
   {
     PrintLog log(appendingFileWriter(file));
     log.printerChosen(u" Bag Printer 1 ");
@@ -75,8 +76,8 @@ TEST(PrintLog, ALineThatCannotBeWrittenIsAPrinterError) {
 
 // Coordinates keep their decimal point under a locale whose decimal separator is a comma.
 TEST(PrintLog, CoordinatesIgnoreTheLocale) {
-  ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
-      << "the de_DE.UTF-8 locale is missing (scripts/setup generates it)";
+  ASSERT_NE(std::setlocale(LC_ALL, testing::kCommaDecimalLocale), nullptr)
+      << testing::kCommaDecimalLocale << " is missing (scripts/setup generates it)";
   const Lines formatted = {formatTwips(1417.5F), formatTwips(963.9F), formatTwips(16838.0F)};
   std::setlocale(LC_ALL, "C");
   EXPECT_EQ(formatted, (Lines{"1417.50", "963.90", "16838.00"}));

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "common/text/errors.h"
+#include "common/text/text.h"
 
 namespace pillora {
 
@@ -17,7 +18,7 @@ namespace {
 constexpr int kTemporaryNameTries = 100;
 
 [[noreturn]] void cannotWrite(const std::filesystem::path& path, int error) {
-  throw PrinterError("cannot write " + path.string() + ": " + std::strerror(error));
+  throw PrinterError("cannot write " + pathToUtf8(path) + ": " + std::strerror(error));
 }
 
 // A new file beside `path` named after it, open for writing; -1 with errno on failure.
@@ -25,8 +26,8 @@ int createTemporary(const std::filesystem::path& path, std::filesystem::path& te
   static unsigned counter = 0;
   for (int tries = 0; tries < kTemporaryNameTries; ++tries) {
     temporary = path;
-    temporary.replace_filename("." + path.filename().string() + ".tmp-" + std::to_string(getpid()) +
-                               "-" + std::to_string(++counter));
+    temporary.replace_filename("." + pathToUtf8(path.filename()) + ".tmp-" +
+                               std::to_string(getpid()) + "-" + std::to_string(++counter));
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) {
       return fd;
@@ -65,9 +66,6 @@ StagedFile::StagedFile(const std::filesystem::path& path, const std::string& byt
     cannotWrite(path, error);
   }
 }
-
-StagedFile::StagedFile(StagedFile&& other) noexcept
-    : m_temporary(std::exchange(other.m_temporary, {})) {}
 
 StagedFile::~StagedFile() {
   if (!m_temporary.empty()) {

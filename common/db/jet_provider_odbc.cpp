@@ -1,0 +1,21 @@
+// The Jet provider on Windows: the file through an ODBC driver.
+#include "common/db/jet_provider.h"
+#include "common/db/odbc_connection_string.h"
+#include "common/text/errors.h"
+#include "platform/files/files.h"
+#include "platform/odbc/odbc_backend.h"
+
+namespace pillora {
+
+std::unique_ptr<Backend> openJetProvider(const ConnectionSettings& settings) {
+  const Text file = settings.value(u"Data Source").value_or(Text());
+  // The driver would only say that it cannot connect.
+  if (!file.empty() && !ordinaryFileExists(toUtf8(file))) {
+    throw DatabaseError("database file not found: " + toUtf8(file));
+  }
+  const std::string configured = environmentValue("PILLORA_ODBC_DRIVER");
+  const Text driver = configured.empty() ? Text(kAccessOdbcDriver) : fromUtf8(configured);
+  return connectOdbc(odbcFileConnectionString(settings, driver));
+}
+
+}  // namespace pillora

@@ -1,0 +1,134 @@
+#include "platform/print/gdi_document.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/text/errors.h"
+#include "platform/files/wide_text.h"
+
+namespace pillora {
+
+namespace {
+
+// A size the font machinery can draw: from one point up to beyond any sheet.
+constexpr double kSmallestFontPoints = 1.0;
+constexpr double kLargestFontPoints = 1000.0;
+constexpr double kPointsPerInch = 72.0;
+constexpr double kTwipsPerInch = 1440.0;
+
+[[noreturn]] void refused(const char* call, const std::wstring& printer,
+                          DWORD error = GetLastError()) {
+  throw PrinterError(std::string(call) + " failed on the printer " + toUtf8(textOf(printer)) +
+                     " (Windows error " + std::to_string(error) + ")");
+}
+
+// The pen's font: face name, size in points on this device, weight.
+LOGFONTW fontOf(const Pen& pen, HDC dc) {
+  LOGFONTW font{};
+  const double points =
+      std::clamp(static_cast<double>(pen.fontSize), kSmallestFontPoints, kLargestFontPoints);
+  font.lfHeight =
+      -static_cast<LONG>(std::lround(points * GetDeviceCaps(dc, LOGPIXELSY) / kPointsPerInch));
+  font.lfWeight = pen.bold ? FW_BOLD : FW_NORMAL;
+  font.lfCharSet = DEFAULT_CHARSET;
+  const std::wstring face = wideOf(left(pen.fontName, LF_FACESIZE - 1));
+  std::copy(face.begin(), face.end(), font.lfFaceName);
+  return font;
+}
+
+}  // namespace
+
+GdiDocument::~GdiDocument() {
+  if (m_dc != nullptr) {
+    AbortDoc(m_dc);
+    closeDc();
+  }
+}
+
+int GdiDocument::deviceX(float twips) const {
+  return static_cast<int>(
+      std::lround(static_cast<double>(twips) * GetDeviceCaps(m_dc, LOGPIXELSX) / kTwipsPerInch));
+}
+
+int GdiDocument::deviceY(float twips) const {
+  return static_cast<int>(
+      std::lround(static_cast<double>(twips) * GetDeviceCaps(m_dc, LOGPIXELSY) / kTwipsPerInch));
+}
+
+void GdiDocument::text(const Pen& pen, const Text& text) {
+  m_pages.draw();
+  const LOGFONTW logical = fontOf(pen, m_dc);
+  const HFONT font = CreateFontIndirectW(&logical);
+  if (font == nullptr) refused("CreateFontIndirectW", m_printerName);
+  const HGDIOBJ previous = SelectObject(m_dc, font);
+  SetBkMode(m_dc, TRANSPARENT);
+  SetTextAlign(m_dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
+  const std::wstring wide = wideOf(text);
+  const BOOL drawn =
+      TextOutW(m_dc, deviceX(pen.x), deviceY(pen.y), wide.c_str(), static_cast<int>(wide.size()));
+  SelectObject(m_dc, previous);
+  DeleteObject(font);
+  if (drawn == 0) refused("TextOutW", m_printerName);
+}
+
+void GdiDocument::line(float x1, float y1, float x2, float y2) {
+  m_pages.draw();
+  if (MoveToEx(m_dc, deviceX(x1), deviceY(y1), nullptr) == 0 ||
+      LineTo(m_dc, deviceX(x2), deviceY(y2)) == 0) {
+    refused("LineTo", m_printerName);
+  }
+}
+
+void GdiDocument::dropDoc() {
+  m_pages.drop();
+  if (m_dc != nullptr) {
+    AbortDoc(m_dc);
+    closeDc();
+  }
+}
+
+void GdiDocument::beginPage() {
+  if (m_dc == nullptr) {
+    if (m_printerName.empty()) {
+      throw PrinterError("no printer to print on: none was chosen and Windows has no default");
+    }
+    m_dc = CreateDCW(L"WINSPOOL", m_printerName.c_str(), nullptr, nullptr);
+    if (m_dc == nullptr) refused("CreateDCW", m_printerName);
+    const std::wstring title = m_title();
+    DOCINFOW document{};
+    document.cbSize = sizeof document;
+    document.lpszDocName = title.c_str();
+    if (StartDocW(m_dc, &document) <= 0) {
+      const DWORD error = GetLastError();
+      closeDc();
+      refused("StartDocW", m_printerName, error);
+    }
+  }
+  if (StartPage(m_dc) <= 0) abandon("StartPage");
+}
+
+void GdiDocument::endPage() {
+  if (EndPage(m_dc) <= 0) abandon("EndPage");
+}
+
+void GdiDocument::endDocument() {
+  endPage();
+  const int ended = EndDoc(m_dc);
+  const DWORD error = GetLastError();
+  closeDc();
+  if (ended <= 0) refused("EndDoc", m_printerName, error);
+}
+
+void GdiDocument::abandon(const char* call) {
+  const DWORD error = GetLastError();
+  AbortDoc(m_dc);
+  closeDc();
+  refused(call, m_printerName, error);
+}
+
+void GdiDocument::closeDc() {
+  DeleteDC(m_dc);
+  m_dc = nullptr;
+}
+
+}  // namespace pillora

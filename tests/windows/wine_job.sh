@@ -1,0 +1,61 @@
+# What the Windows end-to-end tests share, sourced by them: a Wine prefix cloned from the
+# build folder's, a program folder with the sample drug-profile database, and pillora.exe
+# started as the host application starts it.
+#
+# The sourcing script's arguments: PILLORA_EXE HOST_LAUNCH_EXE TEMPLATE_PREFIX (the build
+# folder's prefix). Needs PILLORA_SOURCE_DIR, PILLORA_SHARED_DIR. Sets: work (removed at
+# exit), source, kit.
+set -euo pipefail
+
+pillora=${1:?}
+launcher=${2:?}
+template=${3:?}
+
+source=${PILLORA_SOURCE_DIR:?}
+kit=${PILLORA_SHARED_DIR:?}/test-services/wine/wine-prefix.sh
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+failures=0
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+
+# A prefix of its own for the test, cloned from the build folder's (made there once).
+make_prefix() {
+  "$source/scripts/wine-run" "$template" --version >/dev/null
+  "$kit" clone "$template" "$work/prefix"
+}
+
+# A PostScript printer NAME in the test's prefix, writing each document to FILE.
+add_file_printer() { # printer name, file
+  "$kit" printer "$work/prefix" "$1" "$2"
+}
+
+# pillora.exe beside the sample job and its receipt; the profile database, an SQLite file
+# made from the sample CSV, in the program folder PILLORA_HOME names.
+make_program_folder() {
+  source "$source/tests/support/profile_database.sh"
+  mkdir -p "$work/home"
+  make_profile_database "$source/samples/profile.csv" "$work/home/dbDrugProfile.mdb"
+  # Wine hands the connection string to the Unix driver as it is, and the driver opens
+  # "<home>\dbDrugProfile.mdb" as a Unix name: a link of that name leads it to the file.
+  ln -s "home/dbDrugProfile.mdb" "$work/home\\dbDrugProfile.mdb"
+  cp "$pillora" "$work/pillora.exe"
+  cp "$source/samples/sample.ndrg" "$source/samples/sample.dprf" "$work/"
+}
+
+# Runs pillora.exe on the sample job with one command line: job path TAB option TAB printer.
+# The print and label logs go to $work/print.log and $work/label.log.
+run_sample() { # print option, printer name
+  printf '"%s" %s\t%s\t%s' "$(windows_path "$work/pillora.exe")" \
+    "$(windows_path "$work/sample.ndrg")" "$1" "$2" >"$work/line"
+  WINEPREFIX=$work/prefix WINEDEBUG=-all LANG=zh_TW.UTF-8 LC_ALL='' DISPLAY='' \
+    PILLORA_HOME=$work/home PILLORA_ODBC_DRIVER=SQLite3 \
+    PILLORA_PRINT_LOG=$(windows_path "$work/print.log") \
+    PILLORA_LABEL_LOG=$(windows_path "$work/label.log") \
+    /usr/lib/wine/wine64 "$launcher" "$(windows_path "$work/line")" >"$work/out" 2>&1 ||
+    fail "pillora.exe failed: $(cat "$work/out")"
+}
