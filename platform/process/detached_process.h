@@ -1,6 +1,8 @@
 #pragma once
-// Starting another program without waiting for it: it runs in a session of its own with
-// empty standard input and output, so it goes on after this program has ended.
+// Starting another program without waiting for it, so it goes on after this program has
+// ended: on Linux in a session of its own with empty standard input and output; on Windows
+// with a console of its own, its window minimized, no handles inherited. A Windows batch
+// file is started by its own path (the system runs it with its command interpreter).
 #include <filesystem>
 #include <vector>
 

@@ -19,8 +19,8 @@ fail() {
   failures=$((failures + 1))
 }
 
-tab=$'\t'
-failure_box="msgbox${tab}更新失敗${tab}在進行更新程式前，請關閉目前正在執行的申報軟體。"
+deployed=pillora
+source "$(dirname "$0")/../support/velsor_checks.sh"
 
 # A fresh case: payload, Rimora folder with an old program and database, settings file.
 setup_case() { # name, Rimora folder
@@ -42,31 +42,14 @@ run_velsor() { # [command prefix...]
   fi
 }
 
-expect_file() { # path, contents
-  [ "$(cat "$1" 2>/dev/null)" = "$2" ] || fail "$1 does not hold '$2'"
-}
-
-expect_old_program_kept() {
-  expect_file "$host/tools/pillora" 'old program'
-  expect_file "$host/tools/dbDrugProfile.mdb" 'old database'
-  grep -qxF "$failure_box" "$work/$case_name.out" || fail "no failure box: $(cat "$work/$case_name.out")"
-  grep -qx "progress${tab}100" "$work/$case_name.out" && fail "progress reached 100"
-  [ "$(ls -A "$host/tools" | wc -l)" -eq 2 ] || fail "files left in tools: $(ls -A "$host/tools")"
-}
-
 # A host folder with blanks and Chinese characters deploys normally.
 setup_case deploy "$work/藥局 系統/Rimora 2"
 run_velsor
-expect_file "$host/tools/pillora" 'new program'
+expect_file "$host/tools/$deployed" 'new program'
 expect_file "$host/tools/dbDrugProfile.mdb" 'new database'
 [ -e "$VELSOR_HOME/a01.exe" ] || [ -e "$VELSOR_HOME/dbDrugProfile.mdb" ] && fail "payload left"
-expected="message${tab}更新 Rimora 系統中藥袋上的資訊，包含適應症、副作用、警語...等
-progress${tab}30
-progress${tab}60
-message${tab}\\t更新前置作業\\r\\nV\\t複製更新檔案到電腦中\\r\\n\\t刪除本次更新暫存檔\\r\\n
-message${tab}\\t更新前置作業\\r\\n\\t複製更新檔案到電腦中\\r\\nV\\t刪除本次更新暫存檔\\r\\n
-progress${tab}100"
-[ "$(cat "$work/$case_name.out")" = "$expected" ] || fail "output: $(cat "$work/$case_name.out")"
+cmp -s "$(dirname "$0")/velsor_deploy.out" "$work/$case_name.out" ||
+  fail "output: $(cat "$work/$case_name.out")"
 # The self-deleting script runs on its own and removes itself.
 for _ in $(seq 50); do [ -e "$VELSOR_HOME/destroy.sh" ] || break; sleep 0.1; done
 [ -e "$VELSOR_HOME/destroy.sh" ] && fail "destroy.sh still there"

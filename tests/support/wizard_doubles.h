@@ -39,6 +39,7 @@ class FakeServices : public ProgramServices {
  public:
   Text timeOfDay() override { return times.empty() ? u"00:00:00" : next(); }
   Text programFolder() override { return folder; }
+  const ScriptForm& scriptForm() override { return *form; }
   void writeScript(const Text& path, const std::vector<Text>& lines) override {
     scriptPath = path;
     scriptLines = lines;
@@ -47,6 +48,7 @@ class FakeServices : public ProgramServices {
   void endProgram() override { ++ended; }
 
   std::vector<Text> times;
+  const ScriptForm* form = &kShellScript;
   Text folder = u"/opt/velsor";
   Text scriptPath;
   std::vector<Text> scriptLines;

@@ -1,33 +1,14 @@
-# What the Windows end-to-end tests share, sourced by them: a Wine prefix cloned from the
-# build folder's, a program folder with the sample drug-profile database, and pillora.exe
-# started as the host application starts it.
+# What the Windows end-to-end tests of pillora.exe share, sourced by them: a Wine prefix
+# cloned from the build folder's, a program folder with the sample drug-profile database,
+# and pillora.exe started as the host application starts it.
 #
 # The sourcing script's arguments: PILLORA_EXE HOST_LAUNCH_EXE TEMPLATE_PREFIX (the build
 # folder's prefix). Needs PILLORA_SOURCE_DIR, PILLORA_SHARED_DIR. Sets: work (removed at
 # exit), source, kit.
-set -euo pipefail
-
 pillora=${1:?}
 launcher=${2:?}
 template=${3:?}
-
-source=${PILLORA_SOURCE_DIR:?}
-kit=${PILLORA_SHARED_DIR:?}/test-services/wine/wine-prefix.sh
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-failures=0
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
-windows_path() { printf 'Z:%s' "${1//\//\\}"; }
-
-# A prefix of its own for the test, cloned from the build folder's (made there once).
-make_prefix() {
-  "$source/scripts/wine-run" "$template" --version >/dev/null
-  "$kit" clone "$template" "$work/prefix"
-}
+source "$(dirname "${BASH_SOURCE[0]}")/wine_test.sh"
 
 # A PostScript printer NAME in the test's prefix, writing each document to FILE.
 add_file_printer() { # printer name, file

@@ -4,12 +4,17 @@
 #include <exception>
 #include <iostream>
 
+#include "platform/process/standard_output.h"
 #include "velsor/app/silent_run.h"
 #include "velsor/app/window_run.h"
 
 int main(int argc, char** argv) {
   try {
-    if (pillora::silentModeAsked()) return pillora::runSilent(std::cout);
+    if (pillora::silentModeAsked()) {
+      // The lines are the same bytes on every system.
+      pillora::writeStandardOutputUnchanged();
+      return pillora::runSilent(std::cout);
+    }
     return pillora::runWindow(argc, argv);
   } catch (const std::exception& error) {
     std::cerr << "velsor: " << error.what() << "\n";

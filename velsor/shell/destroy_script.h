@@ -18,4 +18,15 @@ std::vector<Text> destroyBatLines(TextView target, TextView script);
 // all is given up after a minute instead of being waited for forever.
 std::vector<Text> destroyShLines(TextView target, TextView script);
 
+// The script as one system has it: its file name, the separator its paths are joined with,
+// and its lines for a target and the script's own path.
+struct ScriptForm {
+  TextView fileName;
+  char16_t separator;
+  std::vector<Text> (*lines)(TextView target, TextView script);
+};
+
+inline constexpr ScriptForm kBatchScript{u"destroy.bat", u'\\', destroyBatLines};
+inline constexpr ScriptForm kShellScript{u"destroy.sh", u'/', destroyShLines};
+
 }  // namespace pillora

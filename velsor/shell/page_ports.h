@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common/text/text.h"
+#include "velsor/shell/destroy_script.h"
 
 namespace pillora {
 
@@ -62,7 +63,9 @@ class ProgramServices {
   // Local time, "hh:mm:ss".
   virtual Text timeOfDay() = 0;
   virtual Text programFolder() = 0;
-  // Writes the self-deleting script (FileError when it cannot) and starts it, not waiting.
+  // The self-deleting script of this system; writes it (FileError when it cannot) and
+  // starts it, not waiting.
+  virtual const ScriptForm& scriptForm() = 0;
   virtual void writeScript(const Text& path, const std::vector<Text>& lines) = 0;
   virtual void startScript(const Text& path) = 0;
   // Ends the program at once: no further events of the page run.

@@ -1,6 +1,7 @@
 #pragma once
 // The program's services on this computer: its clock, its folder (VELSOR_HOME names
-// another), the self-deleting script as "destroy.sh" started with /bin/sh by full path.
+// another), the self-deleting script started by full path: "destroy.bat" on Windows,
+// "destroy.sh" run by /bin/sh on Linux.
 #include <functional>
 
 #include "velsor/shell/page_ports.h"
@@ -14,6 +15,7 @@ class SystemServices : public ProgramServices {
 
   Text timeOfDay() override;
   Text programFolder() override;
+  const ScriptForm& scriptForm() override;
   void writeScript(const Text& path, const std::vector<Text>& lines) override;
   void startScript(const Text& path) override;
   void endProgram() override { m_endProgram(); }

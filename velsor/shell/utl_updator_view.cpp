@@ -13,8 +13,6 @@ namespace {
 
 constexpr double kLeastSize = 100;      // a smaller page is not laid out
 constexpr double kVersionMargin = 100;  // lblAppVersion keeps it from the right edge
-constexpr char16_t kSeparator = u'/';
-constexpr TextView kScriptName = u"destroy.sh";
 
 // The OK handler is not entered again while it runs an action.
 class RunningFlag {
@@ -129,10 +127,11 @@ void utlUpdatorView::finishAction() {
     unloadContainer();
     return;
   }
+  const ScriptForm& form = m_services.scriptForm();
   const Text folder = m_services.programFolder();
-  const Text target = getAppFilePath(folder, name, kSeparator);
-  const Text script = getAppFilePath(folder, kScriptName, kSeparator);
-  attempt([&] { m_services.writeScript(script, destroyShLines(target, script)); });
+  const Text target = getAppFilePath(folder, name, form.separator);
+  const Text script = getAppFilePath(folder, form.fileName, form.separator);
+  attempt([&] { m_services.writeScript(script, form.lines(target, script)); });
   attempt([&] { m_services.startScript(script); });
   if (m_notClosedForm) {
     unloadContainer();

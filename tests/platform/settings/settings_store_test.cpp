@@ -1,4 +1,5 @@
 #include "platform/settings/settings_store.h"
+#include "platform/settings/settings_ini.h"
 
 #include <gtest/gtest.h>
 

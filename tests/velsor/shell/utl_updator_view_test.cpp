@@ -176,6 +176,33 @@ TEST_F(WizardPage, AProgramFolderAtTheRootGivesASingleSeparator) {
   EXPECT_EQ(services.scriptLines[1], u"target='/藥袋模組更新程式'");
 }
 
+TEST_F(WizardPage, TheScriptIsTheSystemsOwnBesideTheProgram) {
+  struct Case {
+    const ScriptForm* form;
+    const char16_t* folder;
+    const char16_t* script;
+    const char16_t* target;
+  };
+  const std::vector<Case> cases{
+      {&kBatchScript, u"C:\\SP", u"C:\\SP\\destroy.bat", u"C:\\SP\\藥袋模組更新程式"},
+      {&kBatchScript, u"C:\\", u"C:\\destroy.bat", u"C:\\藥袋模組更新程式"},
+      {&kShellScript, u"/srv/sp", u"/srv/sp/destroy.sh", u"/srv/sp/藥袋模組更新程式"},
+  };
+  for (const auto& each : cases) {
+    SCOPED_TRACE(toUtf8(each.script));
+    FakeServices system;
+    system.form = each.form;
+    system.folder = each.folder;
+    utlUpdatorView wizard(page, system);
+    wizard.setContainer(form);
+    wizard.setActioner(action);
+    wizard.btnOk_Click();
+    EXPECT_EQ(system.scriptPath, each.script);
+    EXPECT_EQ(system.scriptLines, each.form->lines(each.target, each.script));
+    EXPECT_EQ(system.started, std::vector<Text>{each.script});
+  }
+}
+
 TEST_F(WizardPage, ASecondOkWhileTheActionRunsStartsNothing) {
   action->body = [](utlUpdatorView& p_form) { p_form.btnOk_Click(); };
   view.btnOk_Click();

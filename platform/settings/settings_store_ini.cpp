@@ -1,3 +1,4 @@
+#include "platform/settings/settings_ini.h"
 #include "platform/settings/settings_store.h"
 
 #include <cstdlib>

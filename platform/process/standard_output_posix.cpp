@@ -1,0 +1,7 @@
+#include "platform/process/standard_output.h"
+
+namespace pillora {
+
+void writeStandardOutputUnchanged() {}
+
+}  // namespace pillora

@@ -1,0 +1,18 @@
+# The checks the wizard's end-to-end tests make of one case, sourced by them.
+# Needs: fail, work, case_name, host (Rimora's folder), deployed (the program's name in its
+# "tools" folder); a case's output lines in $work/$case_name.out.
+tab=$'\t'
+failure_box="msgbox${tab}更新失敗${tab}在進行更新程式前，請關閉目前正在執行的申報軟體。"
+
+expect_file() { # path, contents
+  [ "$(cat "$1" 2>/dev/null)" = "$2" ] || fail "$1 does not hold '$2'"
+}
+
+# The update failed: the old program and database stay, nothing else is left in "tools".
+expect_old_program_kept() {
+  expect_file "$host/tools/$deployed" 'old program'
+  expect_file "$host/tools/dbDrugProfile.mdb" 'old database'
+  grep -qxF "$failure_box" "$work/$case_name.out" || fail "no failure box: $(cat "$work/$case_name.out")"
+  grep -qx "progress${tab}100" "$work/$case_name.out" && fail "progress reached 100"
+  [ "$(ls -A "$host/tools" | wc -l)" -eq 2 ] || fail "files left in tools: $(ls -A "$host/tools")"
+}

@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# The wizard end to end under Wine: velsor.exe in silent mode (VELSOR_SILENT=1) deploys the
+# payload of its service pack ("a01.exe", "dbDrugProfile.mdb" in VELSOR_HOME) into the
+# "tools" folder of the Rimora folder the registry names, writing the lines the Linux build
+# writes (tests/e2e/velsor_deploy.out), and "destroy.bat" deletes itself. A missing payload
+# file or a missing setting changes nothing.
+#
+# Usage: velsor_e2e.sh VELSOR_EXE TEMPLATE_PREFIX
+velsor=${1:?}
+template=${2:?}
+source "$(dirname "${BASH_SOURCE[0]}")/wine_test.sh"
+
+deployed=Pillora.exe
+fail() {
+  echo "FAIL [${case_name:-}]: $*" >&2
+  failures=$((failures + 1))
+}
+source "$source/tests/support/velsor_checks.sh"
+settings='HKCU\Software\VB and VBA Program Settings\Rimora\Options'
+
+wine() {
+  WINEPREFIX=$work/prefix WINEDEBUG=-all LANG=zh_TW.UTF-8 LC_ALL='' DISPLAY='' \
+    /usr/lib/wine/wine64 "$@"
+}
+
+# A fresh case: payload, Rimora folder with an old program and database, the setting.
+setup_case() { # name, Rimora folder
+  case_name=$1
+  host=$2
+  pack=$work/$case_name/pack
+  mkdir -p "$pack" "$host/tools"
+  printf 'new program' >"$pack/a01.exe"
+  printf 'new database' >"$pack/dbDrugProfile.mdb"
+  printf 'old program' >"$host/tools/Pillora.exe"
+  printf 'old database' >"$host/tools/dbDrugProfile.mdb"
+  wine reg add "$settings" /v RimoraStartupPath /d "$(windows_path "$host")" /f >/dev/null
+}
+
+run_velsor() {
+  VELSOR_SILENT=1 VELSOR_HOME=$(windows_path "$pack") wine "$velsor" \
+    >"$work/$case_name.out" 2>"$work/$case_name.err" ||
+    fail "velsor.exe failed: $(cat "$work/$case_name.err")"
+}
+
+expect_payload_and_old_program_kept() {
+  expect_old_program_kept
+  expect_file "$pack/dbDrugProfile.mdb" 'new database'
+}
+
+make_prefix
+
+# A host folder with blanks and Chinese characters deploys.
+setup_case deploy "$work/藥局 系統/Rimora 2"
+run_velsor
+expect_file "$host/tools/$deployed" 'new program'
+expect_file "$host/tools/dbDrugProfile.mdb" 'new database'
+[ -e "$pack/a01.exe" ] || [ -e "$pack/dbDrugProfile.mdb" ] && fail "payload left"
+cmp -s "$source/tests/e2e/velsor_deploy.out" "$work/$case_name.out" ||
+  fail "output: $(cat "$work/$case_name.out")"
+# "destroy.bat" runs in a console of its own and deletes itself.
+for _ in $(seq 100); do [ -e "$pack/destroy.bat" ] || break; sleep 0.1; done
+[ -e "$pack/destroy.bat" ] && fail "destroy.bat still there"
+
+# The payload's program is missing.
+setup_case missing-payload "$work/missing-payload/Rimora"
+rm "$pack/a01.exe"
+run_velsor
+expect_payload_and_old_program_kept
+
+# The Rimora folder is not set.
+setup_case no-setting "$work/no-setting/Rimora"
+wine reg delete "$settings" /v RimoraStartupPath /f >/dev/null
+run_velsor
+expect_payload_and_old_program_kept
+
+# Without silent mode this build has no window: it says so and fails.
+case_name=no-window
+if VELSOR_HOME=$(windows_path "$pack") wine "$velsor" >"$work/window.out" 2>&1; then
+  fail "velsor.exe without silent mode succeeded"
+fi
+grep -q 'VELSOR_SILENT=1' "$work/window.out" || fail "no error line: $(cat "$work/window.out")"
+
+[ "$failures" -eq 0 ] || exit 1
+echo "velsor.exe end to end: all cases passed"
