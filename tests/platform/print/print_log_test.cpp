@@ -5,8 +5,8 @@
 #include <fstream>
 
 #include "common/text/errors.h"
-#include "tests/support/comma_decimal_locale.h"
 #include "print_test_support.h"
+#include "tests/support/comma_decimal_locale.h"
 #include "tests/support/recording_printer.h"
 #include "tests/support/temp_folder.h"
 
