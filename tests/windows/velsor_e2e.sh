@@ -6,22 +6,10 @@
 # file or a missing setting changes nothing.
 #
 # Usage: velsor_e2e.sh VELSOR_EXE TEMPLATE_PREFIX
-velsor=${1:?}
-template=${2:?}
-source "$(dirname "${BASH_SOURCE[0]}")/wine_test.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/velsor_wine.sh"
 
 deployed=Pillora.exe
-fail() {
-  echo "FAIL [${case_name:-}]: $*" >&2
-  failures=$((failures + 1))
-}
 source "$source/tests/support/velsor_checks.sh"
-settings='HKCU\Software\VB and VBA Program Settings\Rimora\Options'
-
-wine() {
-  WINEPREFIX=$work/prefix WINEDEBUG=-all LANG=zh_TW.UTF-8 LC_ALL='' DISPLAY='' \
-    /usr/lib/wine/wine64 "$@"
-}
 
 # A fresh case: payload, Rimora folder with an old program and database, the setting.
 setup_case() { # name, Rimora folder
@@ -33,13 +21,7 @@ setup_case() { # name, Rimora folder
   printf 'new database' >"$pack/dbDrugProfile.mdb"
   printf 'old program' >"$host/tools/Pillora.exe"
   printf 'old database' >"$host/tools/dbDrugProfile.mdb"
-  wine reg add "$settings" /v RimoraStartupPath /d "$(windows_path "$host")" /f >/dev/null
-}
-
-run_velsor() {
-  VELSOR_SILENT=1 VELSOR_HOME=$(windows_path "$pack") wine "$velsor" \
-    >"$work/$case_name.out" 2>"$work/$case_name.err" ||
-    fail "velsor.exe failed: $(cat "$work/$case_name.err")"
+  set_rimora_folder "$(windows_path "$host")"
 }
 
 expect_payload_and_old_program_kept() {

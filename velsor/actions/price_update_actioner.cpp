@@ -69,7 +69,7 @@ void C16180301::action(utlUpdatorView& p_form) {
 }
 
 std::vector<Text> C16180301::readUpdateFile(const fs::path& file) {
-  std::vector<Text> lines = readTextLines(file.string(), kUpdateFileMost);
+  std::vector<Text> lines = readTextLines(pathToUtf8(file), kUpdateFileMost);
   for (std::size_t i = 0; i < lines.size(); ++i) {
     m_view->letEventsThrough();
     m_view->setMessgaeValue(readingMessage(i + 1));
@@ -77,7 +77,7 @@ std::vector<Text> C16180301::readUpdateFile(const fs::path& file) {
   // The table is emptied only for a file that refills it.
   if (std::none_of(lines.begin(), lines.end(),
                    [](const Text& line) { return drugRecordValues(line).has_value(); })) {
-    throw FileError("no drug-price line in " + file.string());
+    throw FileError("no drug-price line in " + pathToUtf8(file));
   }
   return lines;
 }

@@ -32,7 +32,7 @@ Text rimoraConnectionString(const fs::path& rimoraFolder, const FileStore& files
   const fs::path config = rimoraFolder / "Rimora.config";
   if (!files.isFile(config))
     return jetConnectionString((rimoraFolder / "dbRimora.mdb").u16string());
-  LineReader lines(readTextLines(config.string(), kConfigMost));
+  LineReader lines(readTextLines(pathToUtf8(config), kConfigMost));
   const Text first = lines.next();
   if (first.find(u".mdb") != Text::npos) return jetConnectionString(first);
   return sqlServerConnectionString(config);

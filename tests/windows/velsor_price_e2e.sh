@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# The drug-price import end to end under Wine: velsor.exe in silent mode with
+# VELSOR_ACTION=price-update reads "all.puf" (code page 950, CR LF) in its service pack
+# folder and replaces the rows of tblDrugs in "dbRimora.mdb", an SQLite file in the Rimora
+# folder the registry names, reached through unixODBC's SQLite driver. The table then holds
+# exactly the usable lines, Chinese text included, and "all.puf" is gone. A database that
+# does not open leaves the file and the table as they were.
+#
+# Usage: velsor_price_e2e.sh VELSOR_EXE TEMPLATE_PREFIX
+source "$(dirname "${BASH_SOURCE[0]}")/velsor_wine.sh"
+export VELSOR_ACTION=price-update PILLORA_ODBC_DRIVER=SQLite3
+
+# A fresh case: "all.puf" in the pack, a tblDrugs with one old row in the Rimora folder
+# "my pharmacy/Rimora", the setting. Wine hands the connection string to the Unix driver as
+# it is: with the folder set in Unix form the database is "<folder>\dbRimora.mdb", to the
+# driver a file of that name beside the folder, here a link to the real one. (A folder name
+# with Chinese characters does not reach the Unix driver intact through Wine.)
+setup_case() { # name
+  case_name=$1
+  pack=$work/$case_name/pack
+  host="$work/$case_name/my pharmacy/Rimora"
+  database=$host/dbRimora.mdb
+  mkdir -p "$pack" "$host"
+  ln -s Rimora/dbRimora.mdb "$host\\dbRimora.mdb"
+  sqlite3 "$database" "CREATE TABLE tblDrugs (id INTEGER PRIMARY KEY, 新 TEXT, 單複方註記 TEXT,
+    代碼 TEXT, 藥價參考金額 DOUBLE, 藥價參考日期 DATETIME, 藥價參考截止日期 DATETIME,
+    藥品英文名稱 TEXT, 藥品規格量 DOUBLE, 藥品規格單位 TEXT, 成份 TEXT, 成份含量 DOUBLE,
+    含量單位 TEXT, 藥品劑型 TEXT, 製造廠名稱 TEXT);
+    INSERT INTO tblDrugs (代碼, 藥價參考金額) VALUES ('OLD0000001', 1.5);"
+  {
+    printf 'id\t新\t單複方註記\t代碼\t藥價參考金額\t藥價參考日期\t藥價參考截止日期\t'
+    printf '藥品英文名稱\t藥品規格量\t藥品規格單位\t成份\t成份含量\t含量單位\t藥品劑型\t製造廠名稱\r\n'
+    printf '1\tN\t2\tAC00001100\t12.5\t2026/1/31\t2026-12-31\tASPIRIN\t0.5\t錠\t阿斯匹靈\t100\tMG\t錠劑\t生達\r\n'
+    printf '2\t*\t1\tBC00002100\t3\t2026/02/01\t2026/12/31\tPANADOL\t1000\t粒\tACETAMINOPHEN\t500\tMG\t膠囊劑\t永信\r\n'
+    printf '3\t\t1\tAC00003100\tfree\t2026/01/01\t2026/01/01\tX\t1\tmL\t\t1\t\t\t\r\n'
+  } | iconv -f UTF-8 -t CP950 >"$pack/all.puf"
+  set_rimora_folder "$host"
+}
+
+rows() {
+  sqlite3 -separator '|' "$database" 'SELECT 新, 單複方註記, 代碼, 藥價參考金額, 藥價參考日期,
+    藥價參考截止日期, 藥品英文名稱, 藥品規格量, 藥品規格單位, 成份, 成份含量, 含量單位, 藥品劑型,
+    製造廠名稱 FROM tblDrugs ORDER BY id'
+}
+
+make_prefix
+
+# The two usable lines replace the old row; the header and the line priced "free" add none.
+# The driver writes a date as a timestamp.
+setup_case import
+run_velsor
+expected='N|2|AC00001100|12.5|2026-01-31 00:00:00.000|2026-12-31 00:00:00.000|ASPIRIN|0.5|錠|阿斯匹靈|100.0|MG|錠劑|生達
+*|1|BC00002100|3.0|2026-02-01 00:00:00.000|2026-12-31 00:00:00.000|PANADOL|1000.0|粒|ACETAMINOPHEN|500.0|MG|膠囊劑|永信'
+[ "$(rows)" = "$expected" ] || fail "rows: $(rows)"
+[ -e "$pack/all.puf" ] && fail "all.puf left"
+grep -q '^msgbox' "$work/$case_name.out" && fail "a message box: $(cat "$work/$case_name.out")"
+
+# The database is no SQLite file: nothing changes, and the failure is shown.
+setup_case no-database
+mv "$database" "$database.kept"
+printf 'not a database' >"$database"
+run_velsor
+mv "$database.kept" "$database"
+[ "$(rows)" = '||OLD0000001|1.5||||||||||' ] || fail "rows: $(rows)"
+[ -e "$pack/all.puf" ] || fail "all.puf gone"
+grep -q $'^msgbox\t錯誤\t更新藥價作業失敗' "$work/$case_name.out" ||
+  fail "no failure box: $(cat "$work/$case_name.out")"
+
+[ "$failures" -eq 0 ] || exit 1
+echo "velsor.exe price update end to end: all cases passed"
