@@ -39,4 +39,7 @@ run_sample() { # print option, printer name
     PILLORA_LABEL_LOG=$(windows_path "$work/label.log") \
     /usr/lib/wine/wine64 "$launcher" "$(windows_path "$work/line")" >"$work/out" 2>&1 ||
     fail "pillora.exe failed: $(cat "$work/out")"
+  # The printed document is complete once every process of the prefix (the spooler too) has
+  # ended.
+  WINEPREFIX=$work/prefix /usr/lib/wine/wineserver -w
 }
