@@ -8,15 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "common/text/attempt.h"
 #include "fuzz/fuzz_support.h"
-#include "pillora/flags/flags.h"
-#include "pillora/startup/drg_job_reader.h"
-#include "pillora/startup/multi_drug_job_reader.h"
-#include "pillora/startup/ndrg_job_reader.h"
-#include "platform/label/label_log.h"
-#include "platform/print/pen_printer.h"
-#include "platform/print/print_log.h"
+#include "fuzz/print_jobs.h"
 
 namespace {
 
@@ -45,19 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size == 0) return 0;
   fuzz::installSampleProfiles();
   layOut(data[0], fuzz::bytes(data + 1, size - 1));
-  std::size_t logged = 0;
-  PrintLog log([&logged](const std::string& line) { logged += line.size(); });
-  PenPrinter printer({&log});
-  LabelLog labels([&logged](const std::string& line) { logged += line.size(); });
-  const MarkerListing listing;
-  RunState run;
-  RunState labelRun{u"CP"};
   const auto sample = [](const char* name) {
     return fromUtf8(PILLORA_SOURCE_DIR "/samples/") + fromUtf8(name);
   };
-  attempt([&] { readNdrgJob(sample("sample.ndrg"), run, printer, labels); });
-  attempt([&] { readNdrgJob(sample("sample.ndrg"), labelRun, printer, labels); });
-  attempt([&] { readDrgJob(sample("single-drug.drg"), run, printer); });
-  attempt([&] { readMultiDrugJob(sample("multi-drug.job"), run, printer); });
+  fuzz::printJobs(sample("sample.ndrg"), sample("single-drug.drg"), sample("multi-drug.job"));
   return 0;
 }

@@ -15,7 +15,7 @@ namespace pillora {
 
 class CDrugDeployActioner : public IAction, public ActionMembers {
  public:
-  CDrugDeployActioner(FileStore& files, MessageBoxes& boxes) : m_files(files), m_boxes(boxes) {}
+  using ActionMembers::ActionMembers;
 
   Text getDescription() override;
   Text getAppName() override;
@@ -32,9 +32,6 @@ class CDrugDeployActioner : public IAction, public ActionMembers {
   // The paths of the deployment; nothing when the update runs from the target folder itself.
   std::optional<Paths> prepare();
   void replaceTargets(const Paths& paths);
-
-  FileStore& m_files;
-  MessageBoxes& m_boxes;
 };
 
 }  // namespace pillora

@@ -13,7 +13,7 @@ namespace pillora {
 
 class CExeUpdateActioner : public IAction, public ActionMembers {
  public:
-  CExeUpdateActioner(FileStore& files, MessageBoxes& boxes) : m_files(files), m_boxes(boxes) {}
+  using ActionMembers::ActionMembers;
 
   void setContext(const clsContext& context) { m_context = context; }
   Text getDescription() override;
@@ -22,8 +22,6 @@ class CExeUpdateActioner : public IAction, public ActionMembers {
   static Text getMessageString(std::int16_t index);
 
  private:
-  FileStore& m_files;
-  MessageBoxes& m_boxes;
   clsContext m_context;
 };
 

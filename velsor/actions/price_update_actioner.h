@@ -17,7 +17,7 @@ namespace pillora {
 
 class C16180301 : public IAction, public ActionMembers {
  public:
-  C16180301(FileStore& files, MessageBoxes& boxes) : m_files(files), m_boxes(boxes) {}
+  using ActionMembers::ActionMembers;
 
   void IsSingleAction(bool vData) { m_isSingleAction = vData; }
   bool IsSingleAction() const { return m_isSingleAction; }
@@ -35,8 +35,6 @@ class C16180301 : public IAction, public ActionMembers {
   void replaceDrugs(const std::vector<Text>& lines);
   void abandon();
 
-  FileStore& m_files;
-  MessageBoxes& m_boxes;
   std::unique_ptr<Connection> m_rimoraConnection;
   bool m_isSingleAction = false;
 };

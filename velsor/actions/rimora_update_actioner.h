@@ -15,7 +15,7 @@ namespace pillora {
 
 class CRimoraUpdateActioner : public IAction, public ActionMembers {
  public:
-  CRimoraUpdateActioner(FileStore& files, MessageBoxes& boxes) : m_files(files), m_boxes(boxes) {}
+  using ActionMembers::ActionMembers;
 
   void setContext(const clsContext& context) { m_context = context; }
   Text getDescription() override;
@@ -29,8 +29,6 @@ class CRimoraUpdateActioner : public IAction, public ActionMembers {
   bool prepare(const std::filesystem::path& host, const std::filesystem::path& pack);
   void copyPayload(const std::filesystem::path& host, const std::filesystem::path& pack);
 
-  FileStore& m_files;
-  MessageBoxes& m_boxes;
   clsContext m_context;
 };
 
