@@ -18,6 +18,17 @@ fail() {
 }
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
+# A virtual X display of the test's own (Xvfb), for programs that open windows; DISPLAY names
+# it from then on. The server picks a free display number itself.
+start_display() {
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.err" &
+  local server=$!
+  trap 'kill '"$server"' 2>/dev/null; rm -rf "$work"' EXIT
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  [ -s "$work/display" ] || { echo "Xvfb did not start: $(cat "$work/xvfb.err")" >&2; exit 1; }
+  export DISPLAY=:$(cat "$work/display")
+}
+
 # A prefix of its own for the test, cloned from the build folder's (made there once).
 make_prefix() {
   "$source/scripts/wine-run" "$template" --version >/dev/null
