@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs a Windows test program that opens windows: under Wine, in a prefix of its own, on a
 # virtual X display of its own. Every process of the prefix has ended when this returns.
+# The exit status is the program's.
 #
 # Usage: on_display.sh PROGRAM TEMPLATE_PREFIX [ARGS...]. Needs PILLORA_SOURCE_DIR,
 # PILLORA_SHARED_DIR.
@@ -13,9 +14,4 @@ make_prefix
 start_display
 export WINEPREFIX=$work/prefix WINEDEBUG=-all LANG=zh_TW.UTF-8 LC_ALL='' \
   WINEDLLOVERRIDES="mscoree,mshtml="
-# Windows of their own on X (no window manager to wait for).
-/usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
-status=0
-/usr/lib/wine/wine64 "$program" "$@" || status=$?
-/usr/lib/wine/wineserver -k 2>/dev/null || true
-exit "$status"
+/usr/lib/wine/wine64 "$program" "$@"

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tests/support/completing_action.h"
+#include "tests/support/window_text.h"
 #include "tests/support/wizard_doubles.h"
 #include "velsor/shell/win32/form_window.h"
 #include "velsor/shell/win32/message_loop.h"
@@ -17,12 +18,6 @@
 
 namespace pillora::testing {
 namespace {
-
-std::wstring textOfWindow(HWND window) {
-  std::wstring text(GetWindowTextLengthW(window) + 1, L'\0');
-  text.resize(GetWindowTextW(window, text.data(), static_cast<int>(text.size())));
-  return text;
-}
 
 // The message box's title and its texts, as "title|text".
 std::wstring& seenBox() {
@@ -37,18 +32,7 @@ void answerNextMessageBox() {
     HWND box = FindWindowW(L"#32770", nullptr);
     if (box == nullptr) return;
     KillTimer(nullptr, timer);
-    seenBox() = textOfWindow(box);
-    EnumChildWindows(
-        box,
-        [](HWND each, LPARAM) {
-          std::wstring className(16, L'\0');
-          className.resize(GetClassNameW(each, className.data(), 16));
-          if (className == L"Static" && GetWindowTextLengthW(each) > 0) {
-            seenBox() += L"|" + textOfWindow(each);
-          }
-          return TRUE;
-        },
-        0);
+    seenBox() = messageBoxText(box);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
   });
 }
@@ -76,8 +60,8 @@ class Win32Wizard : public ::testing::Test {
                         scale.pixels(control.left) + scale.pixels(control.width),
                         scale.pixels(control.top) + scale.pixels(control.height)};
       EXPECT_TRUE(EqualRect(&shown, &wanted) != 0)
-          << toUtf8(control.name) << " at " << shown.left << "," << shown.top << " "
-          << shown.right << "," << shown.bottom;
+          << toUtf8(control.name) << " at " << shown.left << "," << shown.top << " " << shown.right
+          << "," << shown.bottom;
     }
   }
 
@@ -100,9 +84,9 @@ TEST_F(Win32Wizard, OpensAtTheDesignSizeAndFollowsTheWindowsSize) {
   GetClientRect(window.window(), &client);
   EXPECT_EQ(client.right, scale.pixels(10245));
   EXPECT_EQ(client.bottom, scale.pixels(6030));
-  EXPECT_EQ(textOfWindow(window.window()), L"更新精靈");
-  EXPECT_EQ(textOfWindow(child(u"lblTitle")), L"藥袋模組更新程式");
-  EXPECT_EQ(textOfWindow(child(u"txtCaption")), L"說明");
+  EXPECT_EQ(windowText(window.window()), L"更新精靈");
+  EXPECT_EQ(windowText(child(u"lblTitle")), L"藥袋模組更新程式");
+  EXPECT_EQ(windowText(child(u"txtCaption")), L"說明");
   EXPECT_FALSE(IsWindowVisible(child(u"ProgressBar1")));
   EXPECT_EQ(GetFocus(), child(u"btnOk"));
   expectControlsWhereTheModelPutsThem();
@@ -119,17 +103,17 @@ TEST_F(Win32Wizard, OkRunsTheActionToCompletionAndTheEnd) {
   action->whileRunning = [this] {
     EXPECT_TRUE(IsWindowVisible(child(u"ProgressBar1")));
     EXPECT_EQ(SendMessageW(child(u"ProgressBar1"), PBM_GETPOS, 0, 0), 50);
-    EXPECT_EQ(textOfWindow(child(u"Label3")), L"開始時間：10:00:00\r\n");
+    EXPECT_EQ(windowText(child(u"Label3")), L"開始時間：10:00:00\r\n");
   };
   answerNextMessageBox();
   SendMessageW(child(u"btnOk"), BM_CLICK, 0, 0);
   EXPECT_EQ(seenBox(), L"訊息|更新作業完成，請點選「關閉」按鈕離開本精靈。");
-  EXPECT_EQ(textOfWindow(child(u"btn取消")), L"關閉");
+  EXPECT_EQ(windowText(child(u"btn取消")), L"關閉");
   EXPECT_EQ(GetFocus(), child(u"btn取消"));
   EXPECT_FALSE(IsWindowEnabled(child(u"btnOk")));
   EXPECT_FALSE(IsWindowEnabled(child(u"txtCaption")));
   EXPECT_FALSE(IsWindowVisible(child(u"ProgressBar1")));
-  EXPECT_EQ(textOfWindow(child(u"Label3")), L"開始時間：10:00:00\r\n結束時間：10:00:05");
+  EXPECT_EQ(windowText(child(u"Label3")), L"開始時間：10:00:00\r\n結束時間：10:00:05");
   EXPECT_EQ(services.ended, 1);
 }
 

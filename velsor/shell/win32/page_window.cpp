@@ -70,7 +70,8 @@ Win32UpdatorPage::~Win32UpdatorPage() {
 void Win32UpdatorPage::bind(utlUpdatorView& model) {
   m_model = &model;
   for (const Control& control : model.controls()) {
-    if (control.type != ControlType::Line) m_children.emplace_back(control.name, makeChild(control));
+    if (control.type != ControlType::Line)
+      m_children.emplace_back(control.name, makeChild(control));
   }
   stack();
   pageChanged();
@@ -86,7 +87,8 @@ void Win32UpdatorPage::stack() {
     order.emplace_back(type == ControlType::Label || type == ControlType::Image, shown);
   }
   std::stable_partition(order.begin(), order.end(), [](const auto& each) { return !each.first; });
-  const auto surface = std::find_if(order.begin(), order.end(), [](const auto& each) { return each.first; });
+  const auto surface =
+      std::find_if(order.begin(), order.end(), [](const auto& each) { return each.first; });
   std::reverse(surface, order.end());
   for (const auto& [onSurface, shown] : order) {
     SetWindowPos(shown, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -107,8 +109,9 @@ HWND Win32UpdatorPage::makeChild(const Control& control) {
 }
 
 HWND Win32UpdatorPage::child(TextView controlName) const {
-  const auto found = std::find_if(m_children.begin(), m_children.end(),
-                                  [controlName](const auto& each) { return each.first == controlName; });
+  const auto found =
+      std::find_if(m_children.begin(), m_children.end(),
+                   [controlName](const auto& each) { return each.first == controlName; });
   return found == m_children.end() ? nullptr : found->second;
 }
 
@@ -204,8 +207,8 @@ LRESULT Win32UpdatorPage::colours(HDC context, HWND shown) {
                                   [shown](const auto& each) { return each.second == shown; });
   if (found == m_children.end()) return 0;
   const Control& control = m_model->control(found->first);
-  SetTextColor(context, control.foreColor ? colourRef(*control.foreColor)
-                                          : GetSysColor(COLOR_WINDOWTEXT));
+  SetTextColor(context,
+               control.foreColor ? colourRef(*control.foreColor) : GetSysColor(COLOR_WINDOWTEXT));
   const COLORREF back = backColour(control);
   SetBkColor(context, back);
   return reinterpret_cast<LRESULT>(brush(back));
@@ -229,11 +232,10 @@ void Win32UpdatorPage::paintLines() {
 HFONT Win32UpdatorPage::font(const ControlFont& wanted) {
   GdiObject& made = m_fonts[{wanted.name, wanted.size, wanted.bold}];
   if (!made) {
-    made.reset(CreateFontW(m_scale.fontHeight(wanted.size), 0, 0, 0,
-                           wanted.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                           CHINESEBIG5_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                           wideOf(wanted.name).c_str()));
+    made.reset(CreateFontW(
+        m_scale.fontHeight(wanted.size), 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
+        FALSE, CHINESEBIG5_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+        DEFAULT_PITCH | FF_DONTCARE, wideOf(wanted.name).c_str()));
   }
   return static_cast<HFONT>(made.get());
 }

@@ -49,8 +49,8 @@ void registerOnce(const wchar_t* className) {
 
 HWND createHandledWindow(const WindowSpec& spec, WindowHandler& handler) {
   registerOnce(spec.className);
-  HWND window = CreateWindowExW(spec.exStyle, spec.className, spec.caption, spec.style, 0, 0, 0,
-                                0, spec.parent, nullptr, GetModuleHandleW(nullptr), &handler);
+  HWND window = CreateWindowExW(spec.exStyle, spec.className, spec.caption, spec.style, 0, 0, 0, 0,
+                                spec.parent, nullptr, GetModuleHandleW(nullptr), &handler);
   if (window == nullptr) {
     throw AppError("cannot make a window: Windows error " + decimal(GetLastError()));
   }
