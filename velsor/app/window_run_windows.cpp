@@ -42,9 +42,9 @@ int runWizard() {
 
 }  // namespace
 
+// The program's manifest (velsor.exe.manifest) makes it aware of the screen's pixels per
+// inch, so the window's sizes follow them instead of being stretched from 96.
 int runWindow(int /*argc*/, char** /*argv*/) {
-  // Sizes follow the screen's real pixels per inch, not a stretched 96.
-  SetProcessDPIAware();
   try {
     return runWizard();
   } catch (const std::exception& error) {
