@@ -38,7 +38,8 @@ std::vector<HWND> descendants(HWND window) {
   EnumChildWindows(
       window,
       [](HWND each, LPARAM list) {
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(each);
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(
+            each);  // NOLINT(performance-no-int-to-ptr)
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&found));
@@ -62,7 +63,7 @@ int click(const std::wstring& caption) {
   HWND window = wizard();
   HWND button = window == nullptr ? nullptr : waitFor([window, &caption]() -> HWND {
     for (HWND each : descendants(window)) {
-      if (IsWindowEnabled(each) && windowText(each) == caption) return each;
+      if (IsWindowEnabled(each) != 0 && windowText(each) == caption) return each;
     }
     return nullptr;
   });

@@ -45,12 +45,10 @@ COLORREF backColour(const Control& control) {
   return GetSysColor(window ? COLOR_WINDOW : COLOR_BTNFACE);
 }
 
+// Registers the common-controls progress bar's class; asking again does no harm.
 void loadProgressBarClass() {
-  static const bool loaded = [] {
-    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_PROGRESS_CLASS};
-    return InitCommonControlsEx(&controls) != 0;
-  }();
-  (void)loaded;
+  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_PROGRESS_CLASS};
+  InitCommonControlsEx(&controls);
 }
 
 }  // namespace
@@ -132,7 +130,7 @@ void Win32UpdatorPage::show(const Control& control, HWND shown) {
                m_scale.pixels(control.width), m_scale.pixels(control.height),
                SWP_NOZORDER | SWP_NOACTIVATE);
   HFONT wanted = font(control.font);
-  if (reinterpret_cast<HFONT>(SendMessageW(shown, WM_GETFONT, 0, 0)) != wanted) {
+  if (carriedBy<HFONT>(SendMessageW(shown, WM_GETFONT, 0, 0)) != wanted) {
     SendMessageW(shown, WM_SETFONT, reinterpret_cast<WPARAM>(wanted), TRUE);
   }
   showText(control, shown);
@@ -177,12 +175,12 @@ LRESULT Win32UpdatorPage::handle(HWND window, UINT message, WPARAM wParam, LPARA
   if (m_model == nullptr) return DefWindowProcW(window, message, wParam, lParam);
   switch (message) {
     case WM_COMMAND:
-      if (HIWORD(wParam) == BN_CLICKED) clicked(reinterpret_cast<HWND>(lParam));
+      if (HIWORD(wParam) == BN_CLICKED) clicked(carriedBy<HWND>(lParam));
       if (HIWORD(wParam) == EN_SETFOCUS) m_model->txtCaption_GotFocus();
       return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
-      return colours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+      return colours(carriedBy<HDC>(wParam), carriedBy<HWND>(lParam));
     case WM_PAINT:
       paintLines();
       return 0;

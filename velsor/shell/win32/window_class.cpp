@@ -13,10 +13,10 @@ namespace {
 
 LRESULT CALLBACK handledWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    const auto* create = carriedBy<const CREATESTRUCTW*>(lParam);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
-  auto* handler = reinterpret_cast<WindowHandler*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* handler = carriedBy<WindowHandler*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (handler == nullptr) return DefWindowProcW(window, message, wParam, lParam);
   try {
     return handler->handle(window, message, wParam, lParam);

@@ -19,6 +19,12 @@ class WindowHandler {
   ~WindowHandler() = default;
 };
 
+// The handle or pointer a message carries in one of its integer parameters.
+template <typename Carried, typename Integer>
+Carried carriedBy(Integer parameter) {
+  return reinterpret_cast<Carried>(parameter);  // NOLINT(performance-no-int-to-ptr)
+}
+
 struct WindowSpec {
   const wchar_t* className;
   const wchar_t* caption;
