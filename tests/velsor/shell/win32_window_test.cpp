@@ -37,6 +37,13 @@ void answerNextMessageBox() {
   });
 }
 
+// How deep a window lies beneath its siblings (0: on top).
+int depth(HWND window) {
+  int beneath = 0;
+  while ((window = GetWindow(window, GW_HWNDPREV)) != nullptr) ++beneath;
+  return beneath;
+}
+
 class Win32Wizard : public ::testing::Test {
  protected:
   Win32Wizard() {
@@ -90,6 +97,11 @@ TEST_F(Win32Wizard, OpensAtTheDesignSizeAndFollowsTheWindowsSize) {
   EXPECT_FALSE(IsWindowVisible(child(u"ProgressBar1")));
   EXPECT_EQ(GetFocus(), child(u"btnOk"));
   expectControlsWhereTheModelPutsThem();
+  // The white banner lies beneath what stands on it; TAB goes from OK to cancel.
+  for (const TextView onBanner : {u"lblTitle", u"lblAppVersion", u"Image1"}) {
+    EXPECT_LT(depth(child(onBanner)), depth(child(u"Label1"))) << toUtf8(onBanner);
+  }
+  EXPECT_LT(depth(child(u"btnOk")), depth(child(u"btn取消")));
 
   SetWindowPos(window.window(), nullptr, 0, 0, 900, 600, SWP_NOMOVE | SWP_NOZORDER);
   GetClientRect(window.window(), &client);

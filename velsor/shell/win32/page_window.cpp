@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "common/text/convert.h"
+#include "common/text/errors.h"
 #include "platform/files/wide_text.h"
 #include "velsor/shell/win32/message_box.h"
 #include "velsor/shell/win32/message_loop.h"
@@ -97,6 +99,10 @@ HWND Win32UpdatorPage::makeChild(const Control& control) {
   const ChildClass kind = childClassOf(control.type);
   HWND made = CreateWindowExW(kind.exStyle, kind.className, L"", kChildStyle | kind.style, 0, 0, 0,
                               0, m_window, nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (made == nullptr) {
+    throw AppError("cannot make the window of " + toUtf8(control.name) + ": Windows error " +
+                   decimal(GetLastError()));
+  }
   if (control.type == ControlType::Image) {
     SendMessageW(made, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(nullptr, IDI_APPLICATION)),
                  0);
