@@ -27,20 +27,12 @@ setup_case() { # name
     藥品英文名稱 TEXT, 藥品規格量 DOUBLE, 藥品規格單位 TEXT, 成份 TEXT, 成份含量 DOUBLE,
     含量單位 TEXT, 藥品劑型 TEXT, 製造廠名稱 TEXT);
     INSERT INTO tblDrugs (代碼, 藥價參考金額) VALUES ('OLD0000001', 1.5);"
-  {
-    printf 'id\t新\t單複方註記\t代碼\t藥價參考金額\t藥價參考日期\t藥價參考截止日期\t'
-    printf '藥品英文名稱\t藥品規格量\t藥品規格單位\t成份\t成份含量\t含量單位\t藥品劑型\t製造廠名稱\r\n'
-    printf '1\tN\t2\tAC00001100\t12.5\t2026/1/31\t2026-12-31\tASPIRIN\t0.5\t錠\t阿斯匹靈\t100\tMG\t錠劑\t生達\r\n'
-    printf '2\t*\t1\tBC00002100\t3\t2026/02/01\t2026/12/31\tPANADOL\t1000\t粒\tACETAMINOPHEN\t500\tMG\t膠囊劑\t永信\r\n'
-    printf '3\t\t1\tAC00003100\tfree\t2026/01/01\t2026/01/01\tX\t1\tmL\t\t1\t\t\t\r\n'
-  } | iconv -f UTF-8 -t CP950 >"$pack/all.puf"
+  write_puf "$pack/all.puf"
   set_rimora_folder "$host"
 }
 
 rows() {
-  sqlite3 -separator '|' "$database" 'SELECT 新, 單複方註記, 代碼, 藥價參考金額, 藥價參考日期,
-    藥價參考截止日期, 藥品英文名稱, 藥品規格量, 藥品規格單位, 成份, 成份含量, 含量單位, 藥品劑型,
-    製造廠名稱 FROM tblDrugs ORDER BY id'
+  sqlite3 -separator '|' "$database" "SELECT $columns FROM tblDrugs ORDER BY id"
 }
 
 make_prefix

@@ -40,3 +40,22 @@ run_velsor() {
     >"$work/$case_name.out" 2>"$work/$case_name.err" ||
     fail "velsor.exe failed: $(cat "$work/$case_name.err")"
 }
+
+# The drug-price file of the import tests: the header, two usable lines and one priced
+# "free", code page 950, CR LF; then any further lines given (UTF-8, without line ends).
+write_puf() { # file, [line...]
+  local file=$1
+  shift
+  {
+    printf 'id\t新\t單複方註記\t代碼\t藥價參考金額\t藥價參考日期\t藥價參考截止日期\t'
+    printf '藥品英文名稱\t藥品規格量\t藥品規格單位\t成份\t成份含量\t含量單位\t藥品劑型\t製造廠名稱\r\n'
+    printf '1\tN\t2\tAC00001100\t12.5\t2026/1/31\t2026-12-31\tASPIRIN\t0.5\t錠\t阿斯匹靈\t100\tMG\t錠劑\t生達\r\n'
+    printf '2\t*\t1\tBC00002100\t3\t2026/02/01\t2026/12/31\tPANADOL\t1000\t粒\tACETAMINOPHEN\t500\tMG\t膠囊劑\t永信\r\n'
+    printf '3\t\t1\tAC00003100\tfree\t2026/01/01\t2026/01/01\tX\t1\tmL\t\t1\t\t\t\r\n'
+    local line
+    for line in "$@"; do printf '%s\r\n' "$line"; done
+  } | iconv -f UTF-8 -t CP950 >"$file"
+}
+# The columns the import fills, in their order.
+columns='新, 單複方註記, 代碼, 藥價參考金額, 藥價參考日期, 藥價參考截止日期, 藥品英文名稱,
+  藥品規格量, 藥品規格單位, 成份, 成份含量, 含量單位, 藥品劑型, 製造廠名稱'
