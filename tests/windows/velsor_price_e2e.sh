@@ -43,9 +43,7 @@ setup_case import
 run_velsor
 expected='N|2|AC00001100|12.5|2026-01-31 00:00:00.000|2026-12-31 00:00:00.000|ASPIRIN|0.5|錠|阿斯匹靈|100.0|MG|錠劑|生達
 *|1|BC00002100|3.0|2026-02-01 00:00:00.000|2026-12-31 00:00:00.000|PANADOL|1000.0|粒|ACETAMINOPHEN|500.0|MG|膠囊劑|永信'
-[ "$(rows)" = "$expected" ] || fail "rows: $(rows)"
-[ -e "$pack/all.puf" ] && fail "all.puf left"
-grep -q '^msgbox' "$work/$case_name.out" && fail "a message box: $(cat "$work/$case_name.out")"
+expect_imported "$expected"
 
 # The database is no SQLite file: nothing changes, and the failure is shown.
 setup_case no-database
@@ -53,10 +51,7 @@ mv "$database" "$database.kept"
 printf 'not a database' >"$database"
 run_velsor
 mv "$database.kept" "$database"
-[ "$(rows)" = '||OLD0000001|1.5||||||||||' ] || fail "rows: $(rows)"
-[ -e "$pack/all.puf" ] || fail "all.puf gone"
-grep -q $'^msgbox\t錯誤\t更新藥價作業失敗' "$work/$case_name.out" ||
-  fail "no failure box: $(cat "$work/$case_name.out")"
+expect_import_refused
 
 [ "$failures" -eq 0 ] || exit 1
 echo "velsor.exe price update end to end: all cases passed"

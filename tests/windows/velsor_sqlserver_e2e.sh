@@ -40,17 +40,12 @@ setup_case import
 run_velsor
 expected='N|2|AC00001100|12.5|2026-01-31 00:00:00|2026-12-31 00:00:00|ASPIRIN|0.5|錠|阿斯匹靈|100|MG|錠劑|生達
 *|1|BC00002100|3|2026-02-01 00:00:00|2026-12-31 00:00:00|PANADOL|1000|粒|ACETAMINOPHEN|500|MG|膠囊劑|永信'
-[ "$(rows)" = "$expected" ] || fail "rows: $(rows)"
-[ -e "$pack/all.puf" ] && fail "all.puf left"
-grep -q '^msgbox' "$work/$case_name.out" && fail "a message box: $(cat "$work/$case_name.out")"
+expect_imported "$expected"
 
 # The table refuses the last line's negative price: nothing changes, the failure is shown.
 setup_case refused $'4\tN\t1\tAC00004100\t-1\t2026/01/01\t2026/12/31\tNEG\t1\t錠\tX\t1\tMG\t錠劑\t廠'
 run_velsor
-[ "$(rows)" = '||OLD0000001|1.5||||||||||' ] || fail "rows: $(rows)"
-[ -e "$pack/all.puf" ] || fail "all.puf gone"
-grep -q $'^msgbox\t錯誤\t更新藥價作業失敗' "$work/$case_name.out" ||
-  fail "no failure box: $(cat "$work/$case_name.out")"
+expect_import_refused
 
 [ "$failures" -eq 0 ] || exit 1
 echo "velsor.exe price update into SQL Server end to end: all cases passed"

@@ -59,3 +59,19 @@ write_puf() { # file, [line...]
 # The columns the import fills, in their order.
 columns='新, 單複方註記, 代碼, 藥價參考金額, 藥價參考日期, 藥價參考截止日期, 藥品英文名稱,
   藥品規格量, 藥品規格單位, 成份, 成份含量, 含量單位, 藥品劑型, 製造廠名稱'
+
+# After an import (rows: the function that lists the table's rows, columns as above).
+expect_imported() { # the rows expected
+  [ "$(rows)" = "$1" ] || fail "rows: $(rows)"
+  [ -e "$pack/all.puf" ] && fail "all.puf left"
+  if grep -q '^msgbox' "$work/$case_name.out"; then
+    fail "a message box: $(cat "$work/$case_name.out")"
+  fi
+}
+# After an import that failed: the old row, "all.puf" kept, the failure shown.
+expect_import_refused() {
+  [ "$(rows)" = '||OLD0000001|1.5||||||||||' ] || fail "rows: $(rows)"
+  [ -e "$pack/all.puf" ] || fail "all.puf gone"
+  grep -q $'^msgbox\t錯誤\t更新藥價作業失敗' "$work/$case_name.out" ||
+    fail "no failure box: $(cat "$work/$case_name.out")"
+}
