@@ -1,5 +1,6 @@
 #pragma once
-// The test window on the platform's window toolkit (Qt, form1.h).
+// The test window on the platform's window toolkit: Qt (form1.h) on Linux, Win32
+// (form1_win32.h) on Windows.
 #include "common/print/printer_surface.h"
 #include "pillora/records/run_state.h"
 
