@@ -45,7 +45,10 @@ class FakeServices : public ProgramServices {
     scriptLines = lines;
   }
   void startScript(const Text& path) override { started.push_back(path); }
-  void endProgram() override { ++ended; }
+  void endProgram() override {
+    ++ended;
+    if (whenEnded) whenEnded();
+  }
 
   std::vector<Text> times;
   const ScriptForm* form = &kShellScript;
@@ -54,6 +57,7 @@ class FakeServices : public ProgramServices {
   std::vector<Text> scriptLines;
   std::vector<Text> started;
   int ended = 0;
+  std::function<void()> whenEnded;
 
  private:
   Text next() {

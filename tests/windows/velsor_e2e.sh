@@ -3,9 +3,9 @@
 # payload of its service pack ("a01.exe", "dbDrugProfile.mdb" in VELSOR_HOME) into the
 # "tools" folder of the Rimora folder the registry names, writing the lines the Linux build
 # writes (tests/e2e/velsor_deploy.out), and "destroy.bat" deletes itself. A missing payload
-# file or a missing setting changes nothing.
+# file or a missing setting changes nothing. Then the same through the window, clicked.
 #
-# Usage: velsor_e2e.sh VELSOR_EXE TEMPLATE_PREFIX
+# Usage: velsor_e2e.sh VELSOR_EXE TEMPLATE_PREFIX WIZARD_DRIVER_EXE
 source "$(dirname "${BASH_SOURCE[0]}")/velsor_wine.sh"
 
 deployed=Pillora.exe
@@ -29,7 +29,15 @@ expect_payload_and_old_program_kept() {
   expect_file "$pack/dbDrugProfile.mdb" 'new database'
 }
 
+# Through the window: the failure box, if any, is checked as it shows.
+expect_nothing_changed() {
+  expect_tools_unchanged
+  expect_file "$pack/dbDrugProfile.mdb" 'new database'
+}
+
 make_prefix
+# Wine's session takes its display at its start: the window cases below need one.
+start_display
 
 # A host folder with blanks and Chinese characters deploys.
 setup_case deploy "$work/藥局 系統/Rimora 2"
@@ -55,12 +63,39 @@ wine reg delete "$settings" /v RimoraStartupPath /f >/dev/null
 run_velsor
 expect_payload_and_old_program_kept
 
-# Without silent mode this build has no window: it says so and fails.
-case_name=no-window
-if VELSOR_HOME=$(windows_path "$pack") wine "$velsor" >"$work/window.out" 2>&1; then
-  fail "velsor.exe without silent mode succeeded"
-fi
-grep -q 'VELSOR_SILENT=1' "$work/window.out" || fail "no error line: $(cat "$work/window.out")"
+# The window, clicked as the pharmacist clicks it, on the virtual display.
+start_wizard() {
+  VELSOR_HOME=$(windows_path "$pack") wine "$velsor" >"$work/$case_name.out" 2>&1 &
+  wizard=$!
+}
+drive() { wine "$driver" "$@" || fail "wizard_driver $*: nothing to act on"; }
+
+# OK deploys; the program ends by itself.
+setup_case window-ok "$work/window-ok/Rimora"
+start_wizard
+drive texts >"$work/window.texts"
+grep -qx '藥袋模組更新程式' "$work/window.texts" || fail "the window shows: $(cat "$work/window.texts")"
+drive click 確定
+wait_ended "$wizard"
+expect_file "$host/tools/$deployed" 'new program'
+[ -e "$pack/a01.exe" ] && fail "payload left"
+
+# A missing payload: the failure box, answered; the program ends and nothing has changed.
+setup_case window-failure "$work/window-failure/Rimora"
+rm "$pack/a01.exe"
+start_wizard
+drive click 確定
+[ "$(drive box)" = '更新失敗|在進行更新程式前，請關閉目前正在執行的申報軟體。' ] || fail "no failure box"
+wait_ended "$wizard"
+expect_nothing_changed
+
+# Cancel closes the window and the program; nothing has changed.
+setup_case window-cancel "$work/window-cancel/Rimora"
+start_wizard
+drive click 取消
+wait_ended "$wizard"
+expect_file "$pack/a01.exe" 'new program'
+expect_nothing_changed
 
 [ "$failures" -eq 0 ] || exit 1
 echo "velsor.exe end to end: all cases passed"

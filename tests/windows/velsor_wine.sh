@@ -2,10 +2,11 @@
 # after the case, Wine run in the test's prefix with code page 950, Rimora's folder set in
 # the registry, velsor.exe run in silent mode on a case's service pack folder.
 #
-# The sourcing script's arguments: VELSOR_EXE TEMPLATE_PREFIX. Needs PILLORA_SOURCE_DIR,
-# PILLORA_SHARED_DIR.
+# The sourcing script's arguments: VELSOR_EXE TEMPLATE_PREFIX [WIZARD_DRIVER_EXE]. Needs
+# PILLORA_SOURCE_DIR, PILLORA_SHARED_DIR.
 velsor=${1:?}
 template=${2:?}
+driver=${3:-}
 source "$(dirname "${BASH_SOURCE[0]}")/wine_test.sh"
 
 fail() {
@@ -15,8 +16,17 @@ fail() {
 settings='HKCU\Software\VB and VBA Program Settings\Rimora\Options'
 
 wine() {
-  WINEPREFIX=$work/prefix WINEDEBUG=-all LANG=zh_TW.UTF-8 LC_ALL='' DISPLAY='' \
-    /usr/lib/wine/wine64 "$@"
+  WINEPREFIX=$work/prefix WINEDEBUG=-all LANG=zh_TW.UTF-8 LC_ALL='' /usr/lib/wine/wine64 "$@"
+}
+
+# Waits up to a minute for a program started in the background to end; it must succeed.
+wait_ended() { # pid
+  for _ in $(seq 600); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$1" 2>/dev/null; then
+    fail "still running after a minute"
+    kill "$1"
+  fi
+  wait "$1" || fail "ended with status $?"
 }
 
 set_rimora_folder() { # the registry value, as Rimora writes it

@@ -7,6 +7,8 @@
 set -euo pipefail
 
 source=${PILLORA_SOURCE_DIR:?}
+# No window reaches a display the test did not start itself (start_display).
+unset DISPLAY
 kit=${PILLORA_SHARED_DIR:?}/test-services/wine/wine-prefix.sh
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -17,6 +19,23 @@ fail() {
   failures=$((failures + 1))
 }
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+
+# A virtual X display of the test's own (Xvfb), for programs that open windows; DISPLAY names
+# it from then on. The server picks a free display number itself. Wine's windows are shown
+# without a window manager to wait for. After make_prefix, before any other Wine program
+# runs in the prefix (Wine's session keeps the display it started with).
+start_display() {
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.err" &
+  local server=$!
+  # Wine's processes go before their display does.
+  trap 'WINEPREFIX=$work/prefix /usr/lib/wine/wineserver -k 2>/dev/null; kill '"$server"' 2>/dev/null
+        rm -rf "$work"' EXIT
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  [ -s "$work/display" ] || { echo "Xvfb did not start: $(cat "$work/xvfb.err")" >&2; exit 1; }
+  export DISPLAY=:$(cat "$work/display")
+  WINEPREFIX=$work/prefix WINEDEBUG=-all /usr/lib/wine/wine64 reg add \
+    'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
+}
 
 # A prefix of its own for the test, cloned from the build folder's (made there once).
 make_prefix() {

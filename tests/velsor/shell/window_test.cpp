@@ -15,24 +15,13 @@
 #include <memory>
 
 #include "platform/print/fonts_conf.h"
+#include "tests/support/completing_action.h"
 #include "tests/support/wizard_doubles.h"
 #include "velsor/shell/option_panel_window.h"
 #include "velsor/shell/updator_page_widget.h"
 
 namespace pillora::testing {
 namespace {
-
-class CompletingAction : public IAction {
- public:
-  Text getDescription() override { return u"說明"; }
-  Text getAppName() override { return u"藥袋模組更新程式"; }
-  void action(utlUpdatorView& p_form) override {
-    p_form.setProgressBarValue(50);
-    if (whileRunning) whileRunning();
-    p_form.fireActionCompleted();
-  }
-  std::function<void()> whileRunning;
-};
 
 // Answers the next message box once it is up, keeping its title and text.
 void answerNextMessageBox(QString& seen) {
