@@ -37,8 +37,15 @@ start_display() {
     'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
 }
 
-# A prefix of its own for the test, cloned from the build folder's (made there once).
+# A prefix of its own for the test, cloned from the build folder's (made there once). The
+# clone's files are hard links to the build folder's, but Wine rewrites its registry files
+# and the .ini files of C:\windows in place: those are copied, so that what the test writes
+# there reaches neither the build folder's prefix nor another test's clone.
 make_prefix() {
   "$source/scripts/wine-run" "$template" --version >/dev/null
   "$kit" clone "$template" "$work/prefix"
+  local file
+  for file in "$work"/prefix/*.reg "$work"/prefix/drive_c/windows/*.ini; do
+    cp --remove-destination "$template/${file#"$work/prefix/"}" "$file"
+  done
 }
