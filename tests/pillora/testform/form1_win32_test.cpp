@@ -1,8 +1,7 @@
-// The Win32 test window under Wine (tests/windows/testform_window.sh): on an X display of its
-// own, in a Wine prefix of its own with a PostScript printer that writes each document to the
-// file PILLORA_TESTFORM_PRINTOUT names. The window in this process, clicked as a user clicks
-// it; the real program pillora-testform.exe (PILLORA_TESTFORM_EXE) in a child process for what
-// ends it.
+// The Win32 test window under Wine on a display of its own (tests/windows/on_display.sh),
+// printing on a PostScript printer that writes each document to a file. The window in this
+// process, clicked as a user clicks it; the real program pillora-testform.exe
+// (PILLORA_TESTFORM_EXE) in a child process for what ends it.
 #include "pillora/testform/form1_win32.h"
 
 #include <windows.h>
@@ -24,6 +23,7 @@
 #include "tests/support/log_lines.h"
 #include "tests/support/scoped_environment.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/window_text.h"
 
 namespace pillora::testing {
 namespace {
@@ -33,19 +33,12 @@ using namespace std::chrono_literals;
 // What one click prints: the single-drug bag's texts, the pharmacist's name among them.
 constexpr std::size_t kTextsOfOneBag = 28;
 const std::string kPharmacist = textAt(3.2, 10.7, "標楷體", "12", "藥師名");
-// The printer testform_window.sh installs, writing to PILLORA_TESTFORM_PRINTOUT.
+// The printer filePrinterPort() installs.
 constexpr const wchar_t* kFilePrinter = L"Bag Printer 1";
 
 std::filesystem::path fromEnvironment(const wchar_t* name) {
   const wchar_t* value = _wgetenv(name);
   return value != nullptr ? std::filesystem::path(value) : std::filesystem::path();
-}
-
-std::wstring windowText(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
 }
 
 std::size_t countOf(const std::vector<std::string>& lines, const std::string& wanted) {
@@ -72,68 +65,28 @@ std::optional<std::string> printedDocument(const std::filesystem::path& port) {
   return document;
 }
 
-// The user's default printer, as Windows keeps it in the registry ("<name>,winspool,<port>");
-// with no name none.
-void setDefaultPrinter(const std::optional<std::wstring>& name) {
-  constexpr const wchar_t* kKey = L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
-  if (!name) {
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, kKey, L"Device");
-    return;
-  }
-  const std::wstring device = *name + L",winspool,Ne00:";
-  RegSetKeyValueW(HKEY_CURRENT_USER, kKey, L"Device", REG_SZ, device.c_str(),
-                  static_cast<DWORD>((device.size() + 1) * sizeof(wchar_t)));
-}
-
-TEST(Form1Window, EachClickOfCommand1PrintsOneBagNamedForm1OnTheDefaultPrinter) {
-  const TempProgramFolder folder;
-  const ScopedEnvironment log("PILLORA_PRINT_LOG", folder.file("print.log"));
-  const std::filesystem::path port = fromEnvironment(L"PILLORA_TESTFORM_PRINTOUT");
-  ASSERT_FALSE(port.empty());
-  setDefaultPrinter(kFilePrinter);
-  const std::unique_ptr<Printers> printers = installedPrinters();
-  RunState run;
-  const std::unique_ptr<Form1> form = makeTestWindow(*printers, run);
-  ShowWindow(form->window(), SW_SHOWNOACTIVATE);
-  EXPECT_EQ(windowText(form->window()), L"Form1");
-  const HWND command1 = FindWindowExW(form->window(), nullptr, L"Button", L"Command1");
-  ASSERT_NE(command1, nullptr);
-  for (std::size_t click = 1; click <= 2; ++click) {
-    SCOPED_TRACE("click " + std::to_string(click));
-    std::filesystem::remove(port);
-    SendMessageW(command1, BM_CLICK, 0, 0);
-    const std::vector<std::string> lines = logFileLines(folder.file("print.log"));
-    EXPECT_EQ(drawnTexts(lines).size(), kTextsOfOneBag * click);
-    EXPECT_EQ(countOf(lines, kPharmacist), click);
-    // Each click is one document of its own on the printer, named after the window.
-    const std::optional<std::string> document = awaited([&port] { return printedDocument(port); });
-    ASSERT_TRUE(document.has_value());
-    EXPECT_NE(document->find("%%Title: Form1\n"), std::string::npos);
-    EXPECT_NE(document->find("%%Pages: 1\n"), std::string::npos);
-  }
-}
-
-// pillora-testform.exe running in a child process; ended when still running at the end.
-class TestFormProgram {
+// A program running in a child process (the one the environment variable names); ended when
+// still running at the end.
+class ChildProgram {
  public:
-  TestFormProgram() {
-    const std::filesystem::path program = fromEnvironment(L"PILLORA_TESTFORM_EXE");
-    std::wstring commandLine = L"\"" + program.wstring() + L"\"";
+  ChildProgram(const wchar_t* variable, const std::wstring& arguments) {
+    const std::filesystem::path program = fromEnvironment(variable);
+    std::wstring commandLine = L"\"" + program.wstring() + L"\" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     if (CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                        nullptr, &startup, &m_process) == 0) {
-      ADD_FAILURE() << "cannot start the test form (error " << GetLastError() << ")";
+      ADD_FAILURE() << "cannot start " << program << " (error " << GetLastError() << ")";
     }
   }
-  ~TestFormProgram() {
+  ~ChildProgram() {
     if (m_process.hProcess == nullptr) return;
     TerminateProcess(m_process.hProcess, 99);
     CloseHandle(m_process.hThread);
     CloseHandle(m_process.hProcess);
   }
-  TestFormProgram(const TestFormProgram&) = delete;
-  TestFormProgram& operator=(const TestFormProgram&) = delete;
+  ChildProgram(const ChildProgram&) = delete;
+  ChildProgram& operator=(const ChildProgram&) = delete;
 
   // A top-level window of the program's, by class (any with none) and caption.
   HWND awaitWindow(const wchar_t* className, const wchar_t* caption) const {
@@ -162,9 +115,58 @@ class TestFormProgram {
   PROCESS_INFORMATION m_process{};
 };
 
-// The text of a message box (its static text control, 0xFFFF).
-std::wstring boxText(HWND box) {
-  return windowText(GetDlgItem(box, 0xFFFF));
+// The printer "Bag Printer 1" (the Wine kit's add-file-printer, PILLORA_FILE_PRINTER_TOOL)
+// writing each document to a file of a scratch folder: the file. Installed once a run.
+const std::filesystem::path& filePrinterPort() {
+  static const ScratchFolder folder;
+  static const std::filesystem::path port = [] {
+    const std::filesystem::path file = folder.folder() / "bag.ps";
+    const ChildProgram tool(L"PILLORA_FILE_PRINTER_TOOL",
+                            L"\"" + std::wstring(kFilePrinter) + L"\" \"" + file.wstring() + L"\"");
+    EXPECT_EQ(tool.exitStatus(), 0U);
+    return file;
+  }();
+  return port;
+}
+
+// The user's default printer, as Windows keeps it in the registry ("<name>,winspool,<port>");
+// with no name none.
+void setDefaultPrinter(const std::optional<std::wstring>& name) {
+  constexpr const wchar_t* kKey = L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
+  if (!name) {
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, kKey, L"Device");
+    return;
+  }
+  const std::wstring device = *name + L",winspool,Ne00:";
+  RegSetKeyValueW(HKEY_CURRENT_USER, kKey, L"Device", REG_SZ, device.c_str(),
+                  static_cast<DWORD>((device.size() + 1) * sizeof(wchar_t)));
+}
+
+TEST(Form1Window, EachClickOfCommand1PrintsOneBagNamedForm1OnTheDefaultPrinter) {
+  const TempProgramFolder folder;
+  const ScopedEnvironment log("PILLORA_PRINT_LOG", folder.file("print.log"));
+  const std::filesystem::path& port = filePrinterPort();
+  setDefaultPrinter(kFilePrinter);
+  const std::unique_ptr<Printers> printers = installedPrinters();
+  RunState run;
+  const std::unique_ptr<Form1> form = makeTestWindow(*printers, run);
+  ShowWindow(form->window(), SW_SHOWNOACTIVATE);
+  EXPECT_EQ(windowText(form->window()), L"Form1");
+  const HWND command1 = FindWindowExW(form->window(), nullptr, L"Button", L"Command1");
+  ASSERT_NE(command1, nullptr);
+  for (std::size_t click = 1; click <= 2; ++click) {
+    SCOPED_TRACE("click " + std::to_string(click));
+    std::filesystem::remove(port);
+    SendMessageW(command1, BM_CLICK, 0, 0);
+    const std::vector<std::string> lines = logFileLines(folder.file("print.log"));
+    EXPECT_EQ(drawnTexts(lines).size(), kTextsOfOneBag * click);
+    EXPECT_EQ(countOf(lines, kPharmacist), click);
+    // Each click is one document of its own on the printer, named after the window.
+    const std::optional<std::string> document = awaited([&port] { return printedDocument(port); });
+    ASSERT_TRUE(document.has_value());
+    EXPECT_NE(document->find("%%Title: Form1\n"), std::string::npos);
+    EXPECT_NE(document->find("%%Pages: 1\n"), std::string::npos);
+  }
 }
 
 // The real program, Command1 clicked once: a print that fails shows its message in a box
@@ -189,8 +191,9 @@ TEST(Form1Program, AFailedClickShowsItsMessageAndEndsTheProgramWithStatus1) {
     SCOPED_TRACE(each.name);
     const TempProgramFolder folder;
     const ScopedEnvironment log("PILLORA_PRINT_LOG", folder.file("print.log"));
+    filePrinterPort();
     setDefaultPrinter(each.defaultPrinter);
-    const TestFormProgram program;
+    const ChildProgram program(L"PILLORA_TESTFORM_EXE", L"");
     const HWND form = program.awaitWindow(nullptr, L"Form1");
     ASSERT_NE(form, nullptr);
     // Posted, not sent: a failing click waits in its box until the box is answered.
@@ -198,7 +201,8 @@ TEST(Form1Program, AFailedClickShowsItsMessageAndEndsTheProgramWithStatus1) {
     if (each.box) {
       const HWND box = program.awaitWindow(L"#32770", L"pillora-testform");
       ASSERT_NE(box, nullptr);
-      EXPECT_EQ(boxText(box).rfind(*each.box, 0), 0U) << toUtf8(textOf(boxText(box)));
+      const std::wstring shown = messageBoxText(box);
+      EXPECT_EQ(shown.rfind(L"pillora-testform|" + *each.box, 0), 0U) << toUtf8(textOf(shown));
       PostMessageW(box, WM_COMMAND, IDOK, 0);
     } else {
       PostMessageW(form, WM_CLOSE, 0, 0);
