@@ -4,16 +4,12 @@
 #include <QMessageBox>
 #include <QVBoxLayout>
 
-#include "common/text/errors.h"
-#include "pillora/testform/sample_bag.h"
+#include <optional>
+
+#include "pillora/testform/command1_click.h"
+#include "pillora/testform/test_window.h"
 
 namespace pillora {
-
-namespace {
-
-constexpr int kFailed = 1;
-
-}  // namespace
 
 Form1::Form1(std::function<void()> onCommand1Click)
     : m_command1(new QPushButton(QStringLiteral("Command1"), this)) {
@@ -25,16 +21,20 @@ Form1::Form1(std::function<void()> onCommand1Click)
 }
 
 std::unique_ptr<Form1> makeTestWindow(Printers& printers, RunState& run) {
-  printers.setJobName(u"Form1");
-  return std::make_unique<Form1>([&printers, &run] {
-    try {
-      printSampleBag(printers.current(), run);
-    } catch (const AppError& error) {
-      QMessageBox::critical(nullptr, QStringLiteral("pillora-testform"),
-                            QString::fromUtf8(error.what()));
-      QApplication::exit(kFailed);
+  return std::make_unique<Form1>([click = Command1Click(printers, run)] {
+    if (const std::optional<Text> failure = click()) {
+      QMessageBox::critical(nullptr, QString::fromStdU16String(Text(kTestFormTitle)),
+                            QString::fromStdU16String(*failure));
+      QApplication::exit(kClickFailedStatus);
     }
   });
+}
+
+int runTestWindow(int& argc, char** argv, Printers& printers, RunState& run) {
+  const QApplication application(argc, argv);
+  const std::unique_ptr<Form1> form = makeTestWindow(printers, run);
+  form->show();
+  return QApplication::exec();
 }
 
 }  // namespace pillora

@@ -23,7 +23,7 @@ class Form1 : public QWidget {
 
 // The test window of the drug-bag program: each click prints one sample bag on the current
 // printer, in documents named Form1. A failed print shows its message and ends the program
-// with status 1, as an unhandled error would.
+// with status 1, as an unhandled error would (command1_click.h).
 std::unique_ptr<Form1> makeTestWindow(Printers& printers, RunState& run);
 
 }  // namespace pillora

@@ -2,6 +2,8 @@
 // Expected print-log lines for layout tests. Positions are where the text must land on the
 // page, in centimetres from the top-left corner of the printable area.
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,16 @@ inline std::vector<std::string> notLoggedOnce(const std::vector<std::string>& lo
 }
 
 inline const std::vector<std::string> kNoneMissing;
+
+// The lines of a log file; none when there is no file.
+inline std::vector<std::string> logFileLines(const std::filesystem::path& file) {
+  std::ifstream in(file);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) {
+    lines.push_back(line);
+  }
+  return lines;
+}
 
 inline std::vector<std::string> drawnTexts(const std::vector<std::string>& lines) {
   std::vector<std::string> texts;

@@ -25,10 +25,13 @@ windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 # without a window manager to wait for. After make_prefix, before any other Wine program
 # runs in the prefix (Wine's session keeps the display it started with).
 start_display() {
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.err" &
+  # Its output goes to files: nothing of it may hold the test runner's pipes open.
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null \
+    2>"$work/xvfb.err" &
   local server=$!
-  # Wine's processes go before their display does.
-  trap 'WINEPREFIX=$work/prefix /usr/lib/wine/wineserver -k 2>/dev/null; kill '"$server"' 2>/dev/null
+  # Wine's processes go before their display does, whether or not they are still there.
+  trap 'WINEPREFIX=$work/prefix /usr/lib/wine/wineserver -k 2>/dev/null || true
+        kill '"$server"' 2>/dev/null || true
         rm -rf "$work"' EXIT
   for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
   [ -s "$work/display" ] || { echo "Xvfb did not start: $(cat "$work/xvfb.err")" >&2; exit 1; }
@@ -37,8 +40,15 @@ start_display() {
     'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
 }
 
-# A prefix of its own for the test, cloned from the build folder's (made there once).
+# A prefix of its own for the test, cloned from the build folder's (made there once). The
+# clone's files are hard links to the build folder's, but Wine rewrites its registry files
+# and the .ini files of C:\windows in place: those are copied, so that what the test writes
+# there reaches neither the build folder's prefix nor another test's clone.
 make_prefix() {
   "$source/scripts/wine-run" "$template" --version >/dev/null
   "$kit" clone "$template" "$work/prefix"
+  local file
+  for file in "$work"/prefix/*.reg "$work"/prefix/drive_c/windows/*.ini; do
+    cp --remove-destination "$template/${file#"$work/prefix/"}" "$file"
+  done
 }

@@ -6,7 +6,6 @@
 #include <array>
 #include <clocale>
 #include <filesystem>
-#include <fstream>
 #include <regex>
 #include <string>
 
@@ -22,15 +21,6 @@ namespace pillora::testing {
 namespace {
 
 constexpr const char* kFont = "標楷體";
-
-std::vector<std::string> readLogLines(const std::string& path) {
-  std::ifstream file(path);
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(file, line);) {
-    lines.push_back(line);
-  }
-  return lines;
-}
 
 class TestForm : public ::testing::Test {
  protected:
@@ -96,7 +86,7 @@ TEST_F(TestForm, EachClickOfCommand1PrintsOneBag) {
   EXPECT_EQ(form->windowTitle(), QStringLiteral("Form1"));
   EXPECT_EQ(form->Command1()->text(), QStringLiteral("Command1"));
   const auto footers = [&log] {
-    const std::vector<std::string> texts = drawnTexts(readLogLines(log));
+    const std::vector<std::string> texts = drawnTexts(logFileLines(log));
     return std::count(texts.begin(), texts.end(), "專業醫療軟體製造商：澄朗科技有限公司");
   };
   form->Command1()->click();
@@ -106,7 +96,7 @@ TEST_F(TestForm, EachClickOfCommand1PrintsOneBag) {
   EXPECT_TRUE(std::filesystem::is_regular_file(folder.file("out/Form1.pdf")));
   EXPECT_TRUE(std::filesystem::is_regular_file(folder.file("out/Form1-2.pdf")));
   const std::regex pointCoordinates("text\t-?[0-9]+\\.[0-9]{2}\t-?[0-9]+\\.[0-9]{2}\t.*");
-  for (const std::string& line : readLogLines(log)) {
+  for (const std::string& line : logFileLines(log)) {
     if (line.starts_with("text")) {
       EXPECT_TRUE(std::regex_match(line, pointCoordinates)) << line;
     }

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 
 #include "common/text/errors.h"
 #include "tests/support/scoped_environment.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/update_folders.h"
 #include "tests/support/wizard_doubles.h"
+#include "velsor/actions/deployed_names.h"
 #include "velsor/actions/drug_deploy_actioner.h"
 #include "velsor/actions/exe_update_actioner.h"
 #include "velsor/shell/utl_updator_view.h"
@@ -33,7 +35,7 @@ class FailingFileStore : public FileStore {
 
  private:
   void failIf(const std::string& what, const fs::path& target) const {
-    if (what == operation && target == path) throw FileError("locked: " + target.string());
+    if (what == operation && target == path) throw FileError("locked: " + pathToUtf8(target));
   }
 };
 
@@ -49,13 +51,10 @@ class Actions : public ::testing::Test {
   Actions() {
     writeBytes(pack / "a01.exe", "new program");
     writeBytes(pack / "dbDrugProfile.mdb", "new database");
-    setHost(host.string());
+    setHost(host);
   }
 
-  void setHost(const std::string& value) {
-    writeBytes(scratch.folder() / "config/Rimora/settings.ini",
-          "[Other]\nRimoraStartupPath=/elsewhere\n[Options]\nRimoraStartupPath=" + value + "\n");
-  }
+  void setHost(const fs::path& folder) const { setting.set(folder.u16string()); }
 
   std::vector<std::string> deploy() {
     CDrugDeployActioner action(files, page);
@@ -64,12 +63,11 @@ class Actions : public ::testing::Test {
   }
 
   // Nothing but the named files in the folder: no temporary copy is left behind.
-  static std::vector<std::string> names(const fs::path& folder) {
-    std::vector<std::string> found;
+  static std::set<std::string> names(const fs::path& folder) {
+    std::set<std::string> found;
     for (const auto& entry : fs::directory_iterator(folder)) {
-      found.push_back(entry.path().filename().string());
+      found.insert(pathToUtf8(entry.path().filename()));
     }
-    std::sort(found.begin(), found.end());
     return found;
   }
 
@@ -77,8 +75,9 @@ class Actions : public ::testing::Test {
   fs::path pack = scratch.folder() / "pack";
   fs::path host = scratch.folder() / "Rimora";
   fs::path tools = host / "tools";
-  ScopedEnvironment home{"VELSOR_HOME", pack.string()};
-  ScopedEnvironment config{"XDG_CONFIG_HOME", (scratch.folder() / "config").string()};
+  fs::path program = tools / kDeployedProgram;
+  ScopedEnvironment home{"VELSOR_HOME", pathToUtf8(pack)};
+  RimoraSetting setting{scratch.folder()};
   RecordingPage page;
   FakeServices services;
   utlUpdatorView view{page, services};
@@ -86,42 +85,44 @@ class Actions : public ::testing::Test {
 };
 
 TEST_F(Actions, DeployReplacesProgramAndDatabaseAndRemovesThePayload) {
-  writeBytes(tools / "pillora", "old program");
+  writeBytes(program, "old program");
   writeBytes(tools / "dbDrugProfile.mdb", "old database");
   EXPECT_EQ(deploy(), (std::vector<std::string>{"progress\t30", "progress\t60", kCopyStep,
                                                 kDeleteStep, "progress\t100"}));
-  EXPECT_EQ(fileBytes(tools / "pillora"), "new program");
+  EXPECT_EQ(fileBytes(program), "new program");
   EXPECT_EQ(fileBytes(tools / "dbDrugProfile.mdb"), "new database");
-  EXPECT_EQ(names(tools), (std::vector<std::string>{"dbDrugProfile.mdb", "pillora"}));
+  EXPECT_EQ(names(tools), (std::set<std::string>{kDatabaseName, kDeployedProgram}));
   EXPECT_TRUE(names(pack).empty());
 }
 
 TEST_F(Actions, DeployCreatesTheToolsFolderOrUsesOneSpelledOtherwise) {
   fs::create_directories(host);
   deploy();
-  EXPECT_EQ(fileBytes(tools / "pillora"), "new program");
-  fs::rename(tools, host / "Tools");
+  EXPECT_EQ(fileBytes(program), "new program");
+  // Renamed in two steps: Wine takes a rename that changes only the letter case for none.
+  fs::rename(tools, host / "renamed");
+  fs::rename(host / "renamed", host / "Tools");
   writeBytes(pack / "a01.exe", "newer program");
   writeBytes(pack / "dbDrugProfile.mdb", "newer database");
   deploy();
-  EXPECT_EQ(names(host), std::vector<std::string>{"Tools"});
-  EXPECT_EQ(fileBytes(host / "Tools/pillora"), "newer program");
+  EXPECT_EQ(names(host), std::set<std::string>{"Tools"});
+  EXPECT_EQ(fileBytes(host / "Tools" / kDeployedProgram), "newer program");
 }
 
 TEST_F(Actions, DeployStartedFromTheToolsFolderChangesNothing) {
-  writeBytes(tools / "pillora", "old program");
-  const ScopedEnvironment fromTarget("VELSOR_HOME", tools.string());
+  writeBytes(program, "old program");
+  const ScopedEnvironment fromTarget("VELSOR_HOME", pathToUtf8(tools));
   EXPECT_EQ(deploy(), std::vector<std::string>{"progress\t30"});
-  EXPECT_EQ(fileBytes(tools / "pillora"), "old program");
+  EXPECT_EQ(fileBytes(program), "old program");
 }
 
 TEST_F(Actions, DeployIntoAFolderWithBlanksAndChineseCharacters) {
-  host = scratch.folder() / "藥局 系統/Rimora 2";
-  setHost(host.string());
+  host = scratch.folder() / u8"藥局 系統/Rimora 2";
+  setHost(host);
   fs::create_directories(host);
   deploy();
   EXPECT_TRUE(page.boxes.empty());
-  EXPECT_EQ(fileBytes(host / "tools/pillora"), "new program");
+  EXPECT_EQ(fileBytes(host / "tools" / kDeployedProgram), "new program");
   EXPECT_EQ(fileBytes(host / "tools/dbDrugProfile.mdb"), "new database");
 }
 
@@ -140,12 +141,12 @@ TEST_F(Actions, DeployThatCannotCompleteKeepsTheOldProgram) {
          fs::create_directory(pack / "dbDrugProfile.mdb");
        }},
       {"setting empty", [this] { setHost(""); }},
-      {"setting absent", [this] { fs::remove_all(scratch.folder() / "config"); }},
-      {"settings not UTF-8", [this] { setHost(host.string() + "\xff\xfe"); }},
+      {"setting absent", [this] { setting.remove(); }},
+      {"setting unreadable", [this] { setting.damage(); }},
       {"old program locked",
        [this] {
          files.operation = "rename";
-         files.path = tools / "pillora";
+         files.path = program;
        }},
       {"database copy fails",
        [this] {
@@ -155,19 +156,19 @@ TEST_F(Actions, DeployThatCannotCompleteKeepsTheOldProgram) {
   };
   for (const auto& each : cases) {
     SCOPED_TRACE(each.name);
-    writeBytes(tools / "pillora", "old program");
+    writeBytes(program, "old program");
     writeBytes(tools / "dbDrugProfile.mdb", "old database");
     page.lines.clear();
     each.arrange();
     const std::vector<std::string> lines = deploy();
     EXPECT_EQ(std::count(lines.begin(), lines.end(), kFailureBox), 1);
     EXPECT_EQ(lines.back(), kFailureBox);
-    EXPECT_EQ(fileBytes(tools / "pillora"), "old program");
+    EXPECT_EQ(fileBytes(program), "old program");
     EXPECT_EQ(fileBytes(tools / "dbDrugProfile.mdb"), "old database");
-    EXPECT_EQ(names(tools), (std::vector<std::string>{"dbDrugProfile.mdb", "pillora"}));
+    EXPECT_EQ(names(tools), (std::set<std::string>{kDatabaseName, kDeployedProgram}));
     // Put the payload and the settings back for the next case.
     files.operation.clear();
-    setHost(host.string());
+    setHost(host);
     fs::remove_all(pack);
     writeBytes(pack / "a01.exe", "new program");
     writeBytes(pack / "dbDrugProfile.mdb", "new database");
@@ -199,19 +200,19 @@ TEST_F(ProgramUpdate, CopiesIntoTheToolsFolderThenDeletesTheSources) {
                                                 "progress\t100", deleteStep, "progress\t30",
                                                 "progress\t60", "progress\t100"}));
   EXPECT_EQ(fileBytes(host / "rimora.exe"), "rimora");
-  EXPECT_EQ(fileBytes(host / "Tools/pillora"), "pillora");
+  EXPECT_EQ(fileBytes(host / "Tools" / kDeployedProgram), "pillora");
   EXPECT_EQ(fileBytes(host / "Tools/dbDrugProfile.mdb"), "database");
   EXPECT_TRUE(names(pack).empty());
 }
 
 TEST_F(ProgramUpdate, ALockedTargetKeepsItsSourceForTheNextRun) {
   files.operation = "rename";
-  files.path = host / "Tools/pillora";
+  files.path = host / "Tools" / kDeployedProgram;
   const std::vector<std::string> lines = update();
   EXPECT_EQ(std::count(lines.begin(), lines.end(), "progress\t100"), 2);
   EXPECT_TRUE(page.boxes.empty());
-  EXPECT_EQ(names(pack), std::vector<std::string>{"Pillora.exe"});
-  EXPECT_EQ(names(host / "Tools"), std::vector<std::string>{"dbDrugProfile.mdb"});
+  EXPECT_EQ(names(pack), std::set<std::string>{"Pillora.exe"});
+  EXPECT_EQ(names(host / "Tools"), std::set<std::string>{kDatabaseName});
 }
 
 TEST_F(ProgramUpdate, AnEmptyRimoraFolderSettingWritesNothing) {

@@ -11,7 +11,6 @@
 #include "common/text/errors.h"
 #include "tests/support/update_folders.h"
 #include "velsor/actions/price_update_actioner.h"
-#include "velsor/actions/rimora_connection.h"
 
 namespace fs = std::filesystem;
 
@@ -150,31 +149,6 @@ TEST_F(PriceUpdate, ProgressRunsFromZeroToTheLastLineShare) {
   }
 }
 
-TEST_F(PriceUpdate, RimoraConfigChoosesTheDatabase) {
-  const Text jet =
-      u"Provider=Microsoft.Jet.OLEDB.4.0;Jet OLEDB:Database Password='Zr@Kelborn51748203';"
-      u"Data Source=";
-  struct Case {
-    std::optional<std::string> config;
-    Text expected;
-  };
-  const std::vector<Case> cases{
-      {std::nullopt, jet + database.u16string() + u";"},
-      {"D:\\Rimora\\dbRimora.mdb\r\n<IP>x</IP>\r\n", jet + u"D:\\Rimora\\dbRimora.mdb;"},
-      {"<SQLNCLI>10</SQLNCLI>\r\n<IP>10.0.0.5,1433</IP><DB>rimora</DB>\r\n",
-       u"Provider=SQLNCLI10;Data Source=10.0.0.5,1433;User ID=sa;Password=Zr@61730285;"
-       u"Initial Catalog=rimora"},
-      {"D:\\RIMORA.MDB\r\n<DB>main</DB>",
-       u"Provider=SQLNCLI;Data Source=;User ID=sa;Password=Zr@61730285;Initial Catalog=main"},
-  };
-  for (const Case& c : cases) {
-    if (c.config) std::ofstream(host / "Rimora.config", std::ios::binary) << *c.config;
-    EXPECT_EQ(rimoraConnectionString(host, files), c.expected) << c.config.value_or("none");
-  }
-  std::ofstream(host / "Rimora.config", std::ios::trunc).close();
-  EXPECT_THROW(rimoraConnectionString(host, files), FileError);
-}
-
 TEST_F(PriceUpdate, TheDatabaseTheConfigNamesIsTheOneUpdated) {
   const fs::path elsewhere = scratch.folder() / "data.mdb";
   fs::copy_file(database, elsewhere);
@@ -236,7 +210,7 @@ TEST_F(PriceUpdate, AMissingFileFolderOrWritableDatabaseChangesNothing) {
   setHost("");
   run();
   expectNothingChanged("Rimora folder is not set");
-  setHost(host.string());
+  setHost(host);
 
   // Access files are read, never written, on this platform; the Access file at hand holds no
   // tblDrugs, so the engine refuses the first statement for that already.

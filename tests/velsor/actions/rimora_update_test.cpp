@@ -11,7 +11,6 @@
 #include "common/text/errors.h"
 #include "tests/support/update_folders.h"
 #include "velsor/actions/action_impl.h"
-#include "velsor/actions/chosen_actioner.h"
 #include "velsor/actions/rimora_update_actioner.h"
 
 namespace fs = std::filesystem;
@@ -95,15 +94,15 @@ TEST_F(RimoraUpdate, WithoutTheKillerNothingWaitsAndAFailedCopyKeepsItsPayload) 
 
 TEST_F(RimoraUpdate, FromRimorasOwnFolderOrWithoutOneNothingChanges) {
   struct Case {
-    std::string pack;
-    std::string host;
+    fs::path pack;
+    fs::path host;
     std::vector<std::string> lines;
   };
   const std::string failure = "msgbox\t更新失敗\t在進行更新程式前，請關閉目前正在執行的申報軟體。";
-  for (const Case& c : {Case{host.string(), host.string(), {"progress\t30"}},
-                        Case{pack.string(), "", {"progress\t30", failure}}}) {
+  for (const Case& c :
+       {Case{host, host, {"progress\t30"}}, Case{pack, "", {"progress\t30", failure}}}) {
     page.lines.clear();
-    const ScopedEnvironment from{"VELSOR_HOME", c.pack};
+    const ScopedEnvironment from{"VELSOR_HOME", pathToUtf8(c.pack)};
     setHost(c.host);
     update();
     EXPECT_EQ(page.lines, c.lines);
@@ -126,34 +125,6 @@ TEST_F(RimoraUpdate, TheStartActionRunsTheUpdateOnAnOpenDatabaseAndCompletes) {
   expected.emplace_back("msgbox\t訊息\t更新作業完成，請點選「關閉」按鈕離開本精靈。");
   EXPECT_EQ(page.lines, expected);
   EXPECT_EQ(started(2), "killer Rimora\nnew rimora \n");
-}
-
-TEST(ChosenActioner, VelsorActionNamesTheAction) {
-  FileStore files;
-  RecordingPage page;
-  struct Case {
-    std::optional<std::string> name;
-    Text title;
-    Text description;
-  };
-  const std::vector<Case> cases{
-      {std::nullopt, u"藥袋模組更新程式",
-       u"更新 Rimora 系統中藥袋上的資訊，包含適應症、副作用、警語...等"},
-      {"deploy", u"藥袋模組更新程式",
-       u"更新 Rimora 系統中藥袋上的資訊，包含適應症、副作用、警語...等"},
-      {"exe-update", u"", u"更新Rimora"},
-      {"rimora-update", u"UP27182801.exe", u"更新 Rimora 系統"},
-      {"price-update", u"UP16180301.exe", u"按下「確定」按鈕後將更新本月最新異動的藥價 "},
-      {"start", u"", u"更新程序啟動"},
-  };
-  for (const Case& c : cases) {
-    const ScopedEnvironment chosen{"VELSOR_ACTION", c.name};
-    const std::shared_ptr<IAction> action = chosenActioner(files, page);
-    EXPECT_EQ(action->getAppName(), c.title) << c.name.value_or("unset");
-    EXPECT_TRUE(action->getDescription().starts_with(c.description)) << c.name.value_or("unset");
-  }
-  const ScopedEnvironment unknown{"VELSOR_ACTION", "Deploy"};
-  EXPECT_THROW(chosenActioner(files, page), AppError);
 }
 
 }  // namespace
