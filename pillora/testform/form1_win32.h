@@ -2,20 +2,19 @@
 // The test window as a Win32 window (the Windows build): caption "Form1" and one push
 // button "Command1" that runs the given action on every click, handing it the window (the
 // owner of any box the action shows).
-#include <windows.h>
-
 #include <functional>
 #include <memory>
 
 #include "common/print/printer_surface.h"
 #include "pillora/records/run_state.h"
+#include "platform/window/window_class.h"
 
 namespace pillora {
 
-class Form1 {
+class Form1 : private WindowHandler {
  public:
-  // The window, hidden until shown. std::runtime_error when Windows cannot make it (no
-  // display, for one).
+  // The window, hidden until shown. AppError when Windows cannot make it (no display, for
+  // one). Closing it ends the message loop.
   using Action = std::function<void(HWND form)>;
   explicit Form1(Action onCommand1Click);
   Form1(const Form1&) = delete;
@@ -25,7 +24,7 @@ class Form1 {
   HWND window() const { return m_window; }
 
  private:
-  static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
   void addCommand1();
 
   Action m_onCommand1Click;

@@ -1,7 +1,7 @@
 #pragma once
 // What a Win32 window shows, read as a user would see it: its text (asked with WM_GETTEXT,
 // so an edit box of another process answers too) and a message box's title and texts.
-#include "velsor/shell/win32/windows_api.h"
+#include "platform/window/windows_api.h"
 
 #include <string>
 

@@ -1,5 +1,5 @@
 // The wizard in its Win32 window, on the thread's message loop.
-#include "velsor/shell/win32/windows_api.h"
+#include "platform/window/windows_api.h"
 
 #include <exception>
 #include <memory>
@@ -11,7 +11,7 @@
 #include "velsor/shell/system_services.h"
 #include "velsor/shell/win32/form_window.h"
 #include "velsor/shell/win32/message_box.h"
-#include "velsor/shell/win32/message_loop.h"
+#include "platform/window/message_loop.h"
 #include "velsor/shell/win32/page_window.h"
 
 namespace pillora {

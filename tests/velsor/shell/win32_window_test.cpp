@@ -10,7 +10,7 @@
 #include "tests/support/window_text.h"
 #include "tests/support/wizard_doubles.h"
 #include "velsor/shell/win32/form_window.h"
-#include "velsor/shell/win32/message_loop.h"
+#include "platform/window/message_loop.h"
 #include "velsor/shell/win32/page_window.h"
 
 // After windows.h.

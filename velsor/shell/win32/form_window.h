@@ -2,11 +2,11 @@
 // The host form on a Windows screen: a top-level window whose client area the form model
 // hosts its control in, at the screen's pixels per inch. Closing it is always accepted;
 // when it is gone the message loop ends.
-#include "velsor/shell/win32/windows_api.h"
+#include "platform/window/windows_api.h"
 
 #include "velsor/shell/frm_option_panel.h"
 #include "velsor/shell/win32/twip_scale.h"
-#include "velsor/shell/win32/window_class.h"
+#include "platform/window/window_class.h"
 
 namespace pillora {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The wizard's message boxes as Windows shows them: modal to the window that owns them.
-#include "velsor/shell/win32/windows_api.h"
+#include "platform/window/windows_api.h"
 
 #include "velsor/shell/page_ports.h"
 

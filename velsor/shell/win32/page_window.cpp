@@ -8,7 +8,7 @@
 #include "common/text/errors.h"
 #include "platform/files/wide_text.h"
 #include "velsor/shell/win32/message_box.h"
-#include "velsor/shell/win32/message_loop.h"
+#include "platform/window/message_loop.h"
 
 namespace pillora {
 

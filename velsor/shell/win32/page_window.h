@@ -3,7 +3,7 @@
 // (static labels and icon, a multi-line edit box, the common-controls progress bar, push
 // buttons), placed at the screen's pixels per inch; the page paints the lines of the
 // etched separator itself.
-#include "velsor/shell/win32/windows_api.h"
+#include "platform/window/windows_api.h"
 
 #include <map>
 #include <memory>
@@ -14,7 +14,7 @@
 
 #include "velsor/shell/utl_updator_view.h"
 #include "velsor/shell/win32/twip_scale.h"
-#include "velsor/shell/win32/window_class.h"
+#include "platform/window/window_class.h"
 
 namespace pillora {
 

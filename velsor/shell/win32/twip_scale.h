@@ -1,6 +1,6 @@
 #pragma once
 // Twips (1/1440 inch) of the wizard's design against the screen's pixels.
-#include "velsor/shell/win32/windows_api.h"
+#include "platform/window/windows_api.h"
 
 #include <cmath>
 

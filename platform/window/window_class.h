@@ -2,7 +2,7 @@
 // Windows of this program's own classes hand their messages to a C++ object: the object
 // given when the window is made receives every message from WM_NCCREATE on. A handler's
 // exception ends the message loop and is thrown again from it (message_loop.h).
-#include "velsor/shell/win32/windows_api.h"
+#include "platform/window/windows_api.h"
 
 namespace pillora {
 
@@ -34,8 +34,9 @@ struct WindowSpec {
 };
 
 // Registers the class on first use (button-face background, arrow cursor, the stock
-// application icon) and makes a window of it at the origin, zero-sized; AppError when
-// the window cannot be made.
+// application icon) and makes a window of it, zero-sized; a top-level window where Windows
+// places new windows, a child window at its parent's origin. AppError when the window
+// cannot be made.
 HWND createHandledWindow(const WindowSpec& spec, WindowHandler& handler);
 
 // The window no longer reaches its handler, and is destroyed unless it is gone already.

@@ -1,7 +1,7 @@
 #pragma once
-// The thread's message loop for the wizard's window. TAB and the arrow keys move between
+// The thread's message loop for the programs' windows. TAB and the arrow keys move between
 // the controls of a window, as in a dialog box.
-#include "velsor/shell/win32/windows_api.h"
+#include "platform/window/windows_api.h"
 
 #include <exception>
 

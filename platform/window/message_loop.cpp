@@ -1,4 +1,4 @@
-#include "velsor/shell/win32/message_loop.h"
+#include "platform/window/message_loop.h"
 
 #include <stdexcept>
 #include <utility>

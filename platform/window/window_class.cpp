@@ -1,11 +1,11 @@
-#include "velsor/shell/win32/window_class.h"
+#include "platform/window/window_class.h"
 
 #include <set>
 #include <string>
 
 #include "common/text/convert.h"
 #include "common/text/errors.h"
-#include "velsor/shell/win32/message_loop.h"
+#include "platform/window/message_loop.h"
 
 namespace pillora {
 
@@ -49,8 +49,9 @@ void registerOnce(const wchar_t* className) {
 
 HWND createHandledWindow(const WindowSpec& spec, WindowHandler& handler) {
   registerOnce(spec.className);
-  HWND window = CreateWindowExW(spec.exStyle, spec.className, spec.caption, spec.style, 0, 0, 0, 0,
-                                spec.parent, nullptr, GetModuleHandleW(nullptr), &handler);
+  HWND window = CreateWindowExW(spec.exStyle, spec.className, spec.caption, spec.style,
+                                CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, spec.parent, nullptr,
+                                GetModuleHandleW(nullptr), &handler);
   if (window == nullptr) {
     throw AppError("cannot make a window: Windows error " + decimal(GetLastError()));
   }
