@@ -4,7 +4,7 @@
 //                              TEXT in it, and clicks the button
 //   wizard_driver texts        prints the text of each of the window's controls, one a line
 //   wizard_driver box          waits for a message box, prints "title|text" and answers OK
-// Output is UTF-8. Exit status 1 when what is waited for does not come within 20 seconds.
+// Output is UTF-8. Exit status 1 when what is waited for does not come within half a minute.
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -20,7 +20,7 @@ namespace {
 
 using pillora::testing::windowText;
 
-constexpr int kTries = 200;
+constexpr int kTries = 300;
 constexpr DWORD kPause = 100;
 
 void print(const std::wstring& line) {
@@ -55,8 +55,12 @@ HWND waitFor(const std::function<HWND()>& ask) {
   return nullptr;
 }
 
+// The wizard's window once it is shown: made and filled in by then.
 HWND wizard() {
-  return waitFor([] { return FindWindowW(L"VelsorOptionPanel", nullptr); });
+  return waitFor([]() -> HWND {
+    HWND window = FindWindowW(L"VelsorOptionPanel", nullptr);
+    return window != nullptr && IsWindowVisible(window) != 0 ? window : nullptr;
+  });
 }
 
 int click(const std::wstring& caption) {

@@ -45,10 +45,11 @@ std::size_t countOf(const std::vector<std::string>& lines, const std::string& wa
   return static_cast<std::size_t>(std::count(lines.begin(), lines.end(), wanted));
 }
 
-// Asks again every 50 ms until there is an answer or ten seconds have passed.
+// Asks again every 50 ms until there is an answer or half a minute has passed (Wine starts
+// programs slowly on a busy machine).
 template <class Answer>
 auto awaited(Answer answer) -> decltype(answer()) {
-  const auto deadline = std::chrono::steady_clock::now() + 10s;
+  const auto deadline = std::chrono::steady_clock::now() + 30s;
   auto found = answer();
   while (!found && std::chrono::steady_clock::now() < deadline) {
     std::this_thread::sleep_for(50ms);
@@ -101,10 +102,10 @@ class ChildProgram {
     });
   }
 
-  // The exit status once the program has ended; nothing when it runs on for ten seconds.
+  // The exit status once the program has ended; nothing when it runs on for half a minute.
   std::optional<DWORD> exitStatus() const {
     DWORD status = STILL_ACTIVE;
-    if (WaitForSingleObject(m_process.hProcess, 10000) != WAIT_OBJECT_0 ||
+    if (WaitForSingleObject(m_process.hProcess, 30000) != WAIT_OBJECT_0 ||
         GetExitCodeProcess(m_process.hProcess, &status) == 0) {
       return std::nullopt;
     }
@@ -196,8 +197,12 @@ TEST(Form1Program, AFailedClickShowsItsMessageAndEndsTheProgramWithStatus1) {
     const ChildProgram program(L"PILLORA_TESTFORM_EXE", L"");
     const HWND form = program.awaitWindow(nullptr, L"Form1");
     ASSERT_NE(form, nullptr);
+    // The window is there before its button is.
+    const HWND command1 =
+        awaited([form] { return FindWindowExW(form, nullptr, L"Button", L"Command1"); });
+    ASSERT_NE(command1, nullptr);
     // Posted, not sent: a failing click waits in its box until the box is answered.
-    PostMessageW(FindWindowExW(form, nullptr, L"Button", L"Command1"), BM_CLICK, 0, 0);
+    PostMessageW(command1, BM_CLICK, 0, 0);
     if (each.box) {
       const HWND box = program.awaitWindow(L"#32770", L"pillora-testform");
       ASSERT_NE(box, nullptr);
