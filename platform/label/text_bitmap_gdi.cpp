@@ -2,7 +2,6 @@
 // each dot is dark or light as the printer prints it.
 #include <windows.h>
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -11,6 +10,7 @@
 #include "common/text/errors.h"
 #include "platform/files/wide_text.h"
 #include "platform/label/text_bitmap.h"
+#include "platform/print/gdi_objects.h"
 
 namespace pillora {
 
@@ -19,36 +19,14 @@ namespace {
 struct DcCloser {
   void operator()(HDC dc) const { DeleteDC(dc); }
 };
-struct ObjectDeleter {
-  void operator()(HGDIOBJ object) const { DeleteObject(object); }
-};
 using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, DcCloser>;
-using GdiObject = std::unique_ptr<std::remove_pointer_t<HGDIOBJ>, ObjectDeleter>;
-
-// An object selected into a device context while this lives; the earlier one comes back,
-// so that the object can be deleted afterwards.
-class Selection {
- public:
-  Selection(HDC dc, HGDIOBJ object) : m_dc(dc), m_previous(SelectObject(dc, object)) {}
-  Selection(const Selection&) = delete;
-  Selection& operator=(const Selection&) = delete;
-  ~Selection() { SelectObject(m_dc, m_previous); }
-
- private:
-  HDC m_dc;
-  HGDIOBJ m_previous;
-};
 
 GdiObject fontOf(const LabelFont& font) {
-  LOGFONTW logical{};
-  logical.lfHeight = -font.heightDots;  // the em height, as the Pango drawing takes it
-  logical.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+  // The em height, as the Pango drawing takes it.
+  LOGFONTW logical = logicalFont(font.faceName, -font.heightDots, font.bold);
   logical.lfItalic = font.italic ? TRUE : FALSE;
   logical.lfUnderline = font.underline ? TRUE : FALSE;
-  logical.lfCharSet = DEFAULT_CHARSET;
   logical.lfQuality = NONANTIALIASED_QUALITY;
-  const std::wstring face = wideOf(left(font.faceName, LF_FACESIZE - 1));
-  std::copy(face.begin(), face.end(), logical.lfFaceName);
   GdiObject object(CreateFontIndirectW(&logical));
   if (!object) throw PrinterError("cannot make the label font " + toUtf8(font.faceName));
   return object;

@@ -1,10 +1,11 @@
 #include "platform/print/gdi_document.h"
 
 #include <algorithm>
-#include <cmath>
 
+#include "common/print/device_scale.h"
 #include "common/text/errors.h"
 #include "platform/files/wide_text.h"
+#include "platform/print/gdi_objects.h"
 
 namespace pillora {
 
@@ -13,8 +14,6 @@ namespace {
 // A size the font machinery can draw: from one point up to beyond any sheet.
 constexpr double kSmallestFontPoints = 1.0;
 constexpr double kLargestFontPoints = 1000.0;
-constexpr double kPointsPerInch = 72.0;
-constexpr double kTwipsPerInch = 1440.0;
 
 [[noreturn]] void refused(const char* call, const std::wstring& printer,
                           DWORD error = GetLastError()) {
@@ -24,16 +23,10 @@ constexpr double kTwipsPerInch = 1440.0;
 
 // The pen's font: face name, size in points on this device, weight.
 LOGFONTW fontOf(const Pen& pen, HDC dc) {
-  LOGFONTW font{};
   const double points =
       std::clamp(static_cast<double>(pen.fontSize), kSmallestFontPoints, kLargestFontPoints);
-  font.lfHeight =
-      -static_cast<LONG>(std::lround(points * GetDeviceCaps(dc, LOGPIXELSY) / kPointsPerInch));
-  font.lfWeight = pen.bold ? FW_BOLD : FW_NORMAL;
-  font.lfCharSet = DEFAULT_CHARSET;
-  const std::wstring face = wideOf(left(pen.fontName, LF_FACESIZE - 1));
-  std::copy(face.begin(), face.end(), font.lfFaceName);
-  return font;
+  return logicalFont(pen.fontName, DeviceScale{GetDeviceCaps(dc, LOGPIXELSY)}.fontHeight(points),
+                     pen.bold);
 }
 
 }  // namespace
@@ -46,28 +39,27 @@ GdiDocument::~GdiDocument() {
 }
 
 int GdiDocument::deviceX(float twips) const {
-  return static_cast<int>(
-      std::lround(static_cast<double>(twips) * GetDeviceCaps(m_dc, LOGPIXELSX) / kTwipsPerInch));
+  return DeviceScale{GetDeviceCaps(m_dc, LOGPIXELSX)}.pixels(twips);
 }
 
 int GdiDocument::deviceY(float twips) const {
-  return static_cast<int>(
-      std::lround(static_cast<double>(twips) * GetDeviceCaps(m_dc, LOGPIXELSY) / kTwipsPerInch));
+  return DeviceScale{GetDeviceCaps(m_dc, LOGPIXELSY)}.pixels(twips);
 }
 
 void GdiDocument::text(const Pen& pen, const Text& text) {
   m_pages.draw();
   const LOGFONTW logical = fontOf(pen, m_dc);
-  const HFONT font = CreateFontIndirectW(&logical);
-  if (font == nullptr) refused("CreateFontIndirectW", m_printerName);
-  const HGDIOBJ previous = SelectObject(m_dc, font);
-  SetBkMode(m_dc, TRANSPARENT);
-  SetTextAlign(m_dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
-  const std::wstring wide = wideOf(text);
-  const BOOL drawn =
-      TextOutW(m_dc, deviceX(pen.x), deviceY(pen.y), wide.c_str(), static_cast<int>(wide.size()));
-  SelectObject(m_dc, previous);
-  DeleteObject(font);
+  const GdiObject font(CreateFontIndirectW(&logical));
+  if (!font) refused("CreateFontIndirectW", m_printerName);
+  BOOL drawn = FALSE;
+  {
+    const Selection selected(m_dc, font.get());
+    SetBkMode(m_dc, TRANSPARENT);
+    SetTextAlign(m_dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
+    const std::wstring wide = wideOf(text);
+    drawn =
+        TextOutW(m_dc, deviceX(pen.x), deviceY(pen.y), wide.c_str(), static_cast<int>(wide.size()));
+  }
   if (drawn == 0) refused("TextOutW", m_printerName);
 }
 

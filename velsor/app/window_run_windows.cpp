@@ -6,12 +6,12 @@
 
 #include "common/text/convert.h"
 #include "platform/files/wide_text.h"
+#include "platform/window/message_loop.h"
 #include "velsor/app/window_run.h"
 #include "velsor/shell/mod_updatlet.h"
 #include "velsor/shell/system_services.h"
 #include "velsor/shell/win32/form_window.h"
 #include "velsor/shell/win32/message_box.h"
-#include "platform/window/message_loop.h"
 #include "velsor/shell/win32/page_window.h"
 
 namespace pillora {
@@ -19,7 +19,7 @@ namespace pillora {
 namespace {
 
 int runWizard() {
-  const TwipScale scale = TwipScale::ofScreen();
+  const DeviceScale scale = screenScale();
   Win32OptionPanel window(scale);
   Win32MessageBoxes boxes(window.window());
   bool ended = false;

@@ -6,11 +6,11 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/window/message_loop.h"
 #include "tests/support/completing_action.h"
 #include "tests/support/window_text.h"
 #include "tests/support/wizard_doubles.h"
 #include "velsor/shell/win32/form_window.h"
-#include "platform/window/message_loop.h"
 #include "velsor/shell/win32/page_window.h"
 
 // After windows.h.
@@ -72,7 +72,7 @@ class Win32Wizard : public ::testing::Test {
     }
   }
 
-  TwipScale scale = TwipScale::ofScreen();
+  DeviceScale scale = screenScale();
   FakeServices services;
   Win32OptionPanel window{scale};
   std::unique_ptr<Win32UpdatorPage> page;

@@ -12,7 +12,7 @@ constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
 }  // namespace
 
-Win32OptionPanel::Win32OptionPanel(TwipScale scale)
+Win32OptionPanel::Win32OptionPanel(DeviceScale scale)
     : m_scale(scale),
       m_window(createHandledWindow(
           {L"VelsorOptionPanel", L"Rimora Service Pack", kFormStyle, WS_EX_CONTROLPARENT, nullptr},

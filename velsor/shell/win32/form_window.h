@@ -4,15 +4,15 @@
 // when it is gone the message loop ends.
 #include "platform/window/windows_api.h"
 
-#include "velsor/shell/frm_option_panel.h"
-#include "velsor/shell/win32/twip_scale.h"
 #include "platform/window/window_class.h"
+#include "velsor/shell/frm_option_panel.h"
+#include "velsor/shell/win32/screen_scale.h"
 
 namespace pillora {
 
 class Win32OptionPanel : public FormView, private WindowHandler {
  public:
-  explicit Win32OptionPanel(TwipScale scale);
+  explicit Win32OptionPanel(DeviceScale scale);
   Win32OptionPanel(const Win32OptionPanel&) = delete;
   Win32OptionPanel& operator=(const Win32OptionPanel&) = delete;
   ~Win32OptionPanel() override;
@@ -30,7 +30,7 @@ class Win32OptionPanel : public FormView, private WindowHandler {
   LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
   void clientResized();
 
-  TwipScale m_scale;
+  DeviceScale m_scale;
   HWND m_window;
   frmOptionPanel* m_form = nullptr;
 };

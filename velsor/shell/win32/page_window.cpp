@@ -7,8 +7,8 @@
 #include "common/text/convert.h"
 #include "common/text/errors.h"
 #include "platform/files/wide_text.h"
-#include "velsor/shell/win32/message_box.h"
 #include "platform/window/message_loop.h"
+#include "velsor/shell/win32/message_box.h"
 
 namespace pillora {
 
@@ -55,7 +55,7 @@ void loadProgressBarClass() {
 
 }  // namespace
 
-Win32UpdatorPage::Win32UpdatorPage(HWND parent, TwipScale scale)
+Win32UpdatorPage::Win32UpdatorPage(HWND parent, DeviceScale scale)
     : m_scale(scale),
       m_window(createHandledWindow({L"VelsorUpdatorPage", L"ComponentName",
                                     WS_CHILD | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, parent},
@@ -225,10 +225,9 @@ void Win32UpdatorPage::paintLines() {
     if (control.type != ControlType::Line || !control.visible) continue;
     const GdiObject pen(
         CreatePen(PS_SOLID, 1, colourRef(control.foreColor.value_or(Rgb{0, 0, 0}))));
-    HGDIOBJ before = SelectObject(context, pen.get());
+    const Selection selected(context, pen.get());
     MoveToEx(context, m_scale.pixels(control.x1), m_scale.pixels(control.y1), nullptr);
     LineTo(context, m_scale.pixels(control.x2), m_scale.pixels(control.y2));
-    SelectObject(context, before);
   }
   EndPaint(m_window, &paint);
 }
@@ -236,10 +235,9 @@ void Win32UpdatorPage::paintLines() {
 HFONT Win32UpdatorPage::font(const ControlFont& wanted) {
   GdiObject& made = m_fonts[{wanted.name, wanted.size, wanted.bold}];
   if (!made) {
-    made.reset(CreateFontW(
-        m_scale.fontHeight(wanted.size), 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
-        FALSE, CHINESEBIG5_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-        DEFAULT_PITCH | FF_DONTCARE, wideOf(wanted.name).c_str()));
+    LOGFONTW logical = logicalFont(wanted.name, m_scale.fontHeight(wanted.size), wanted.bold);
+    logical.lfCharSet = CHINESEBIG5_CHARSET;
+    made.reset(CreateFontIndirectW(&logical));
   }
   return static_cast<HFONT>(made.get());
 }

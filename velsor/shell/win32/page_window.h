@@ -6,26 +6,20 @@
 #include "platform/window/windows_api.h"
 
 #include <map>
-#include <memory>
 #include <tuple>
-#include <type_traits>
 #include <utility>
 #include <vector>
 
-#include "velsor/shell/utl_updator_view.h"
-#include "velsor/shell/win32/twip_scale.h"
+#include "platform/print/gdi_objects.h"
 #include "platform/window/window_class.h"
+#include "velsor/shell/utl_updator_view.h"
+#include "velsor/shell/win32/screen_scale.h"
 
 namespace pillora {
 
-struct GdiRelease {
-  void operator()(HGDIOBJ object) const { DeleteObject(object); }
-};
-using GdiObject = std::unique_ptr<std::remove_pointer_t<HGDIOBJ>, GdiRelease>;
-
 class Win32UpdatorPage : public PageView, private WindowHandler {
  public:
-  Win32UpdatorPage(HWND parent, TwipScale scale);
+  Win32UpdatorPage(HWND parent, DeviceScale scale);
   Win32UpdatorPage(const Win32UpdatorPage&) = delete;
   Win32UpdatorPage& operator=(const Win32UpdatorPage&) = delete;
   ~Win32UpdatorPage() override;
@@ -55,7 +49,7 @@ class Win32UpdatorPage : public PageView, private WindowHandler {
   HFONT font(const ControlFont& wanted);
   HBRUSH brush(COLORREF colour);
 
-  TwipScale m_scale;
+  DeviceScale m_scale;
   HWND m_window;
   utlUpdatorView* m_model = nullptr;
   std::vector<std::pair<Text, HWND>> m_children;
