@@ -10,18 +10,16 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "tests/support/awaited.h"
 #include "tests/support/window_text.h"
 
 namespace {
 
+using pillora::testing::awaited;
 using pillora::testing::windowText;
-
-constexpr int kTries = 300;
-constexpr DWORD kPause = 100;
 
 void print(const std::wstring& line) {
   const int size = WideCharToMultiByte(CP_UTF8, 0, line.data(), static_cast<int>(line.size()),
@@ -46,18 +44,9 @@ std::vector<HWND> descendants(HWND window) {
   return found;
 }
 
-// Asks until the answer is a window, or gives up.
-HWND waitFor(const std::function<HWND()>& ask) {
-  for (int i = 0; i < kTries; ++i) {
-    if (HWND found = ask()) return found;
-    Sleep(kPause);
-  }
-  return nullptr;
-}
-
 // The wizard's window once it is shown: made and filled in by then.
 HWND wizard() {
-  return waitFor([]() -> HWND {
+  return awaited([]() -> HWND {
     HWND window = FindWindowW(L"VelsorOptionPanel", nullptr);
     return window != nullptr && IsWindowVisible(window) != 0 ? window : nullptr;
   });
@@ -65,7 +54,7 @@ HWND wizard() {
 
 int click(const std::wstring& caption) {
   HWND window = wizard();
-  HWND button = window == nullptr ? nullptr : waitFor([window, &caption]() -> HWND {
+  HWND button = window == nullptr ? nullptr : awaited([window, &caption]() -> HWND {
     for (HWND each : descendants(window)) {
       if (IsWindowEnabled(each) != 0 && windowText(each) == caption) return each;
     }
@@ -85,7 +74,7 @@ int texts() {
 }
 
 int box() {
-  HWND found = waitFor([] { return FindWindowW(L"#32770", nullptr); });
+  HWND found = awaited([] { return FindWindowW(L"#32770", nullptr); });
   if (found == nullptr) return 1;
   print(pillora::testing::messageBoxText(found));
   PostMessageW(found, WM_COMMAND, IDOK, 0);

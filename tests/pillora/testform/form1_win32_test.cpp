@@ -9,17 +9,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "platform/files/wide_text.h"
 #include "platform/print/installed_printers.h"
+#include "tests/support/awaited.h"
 #include "tests/support/log_lines.h"
 #include "tests/support/scoped_environment.h"
 #include "tests/support/temp_folder.h"
@@ -27,8 +26,6 @@
 
 namespace pillora::testing {
 namespace {
-
-using namespace std::chrono_literals;
 
 // What one click prints: the single-drug bag's texts, the pharmacist's name among them.
 constexpr std::size_t kTextsOfOneBag = 28;
@@ -43,19 +40,6 @@ std::filesystem::path fromEnvironment(const wchar_t* name) {
 
 std::size_t countOf(const std::vector<std::string>& lines, const std::string& wanted) {
   return static_cast<std::size_t>(std::count(lines.begin(), lines.end(), wanted));
-}
-
-// Asks again every 50 ms until there is an answer or half a minute has passed (Wine starts
-// programs slowly on a busy machine).
-template <class Answer>
-auto awaited(Answer answer) -> decltype(answer()) {
-  const auto deadline = std::chrono::steady_clock::now() + 30s;
-  auto found = answer();
-  while (!found && std::chrono::steady_clock::now() < deadline) {
-    std::this_thread::sleep_for(50ms);
-    found = answer();
-  }
-  return found;
 }
 
 // The printer's port file once it holds a whole PostScript document.
