@@ -7,6 +7,7 @@
 #include "pillora/testform/command1_click.h"
 #include "pillora/testform/test_window.h"
 #include "platform/files/wide_text.h"
+#include "platform/files/windows_error.h"
 #include "platform/window/message_loop.h"
 
 namespace pillora {
@@ -45,8 +46,7 @@ void Form1::addCommand1() {
       kCommand1Place.bottom - kCommand1Place.top, m_window,
       carriedBy<HMENU>(static_cast<INT_PTR>(kCommand1Id)), GetModuleHandleW(nullptr), nullptr);
   if (button == nullptr) {
-    throw AppError("Windows cannot make the button Command1 (error " + decimal(GetLastError()) +
-                   ")");
+    throw AppError("cannot make the button Command1: " + windowsError());
   }
   SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                FALSE);

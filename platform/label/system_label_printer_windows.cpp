@@ -5,6 +5,7 @@
 
 #include "common/text/errors.h"
 #include "platform/files/wide_text.h"
+#include "platform/files/windows_error.h"
 #include "platform/label/system_label_printer.h"
 
 namespace pillora {
@@ -30,8 +31,8 @@ class PrinterHandle {
 };
 
 [[noreturn]] void refused(const char* call, const Text& printer) {
-  throw PrinterError(std::string(call) + " failed on the label printer " + toUtf8(printer) +
-                     " (Windows error " + std::to_string(GetLastError()) + ")");
+  throw PrinterError(std::string(call) + " failed on the label printer " + toUtf8(printer) + " (" +
+                     windowsError() + ")");
 }
 
 void sendRaw(HANDLE printer, const Text& printerName, const std::wstring& title,

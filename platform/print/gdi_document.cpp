@@ -5,6 +5,7 @@
 #include "common/print/device_scale.h"
 #include "common/text/errors.h"
 #include "platform/files/wide_text.h"
+#include "platform/files/windows_error.h"
 #include "platform/print/gdi_objects.h"
 
 namespace pillora {
@@ -18,7 +19,7 @@ constexpr double kLargestFontPoints = 1000.0;
 [[noreturn]] void refused(const char* call, const std::wstring& printer,
                           DWORD error = GetLastError()) {
   throw PrinterError(std::string(call) + " failed on the printer " + toUtf8(textOf(printer)) +
-                     " (Windows error " + std::to_string(error) + ")");
+                     " (" + windowsError(error) + ")");
 }
 
 // The pen's font: face name, size in points on this device, weight.

@@ -7,6 +7,7 @@
 
 #include "common/text/errors.h"
 #include "common/text/text.h"
+#include "platform/files/windows_error.h"
 #include "platform/print/staged_file.h"
 
 namespace pillora {
@@ -17,8 +18,7 @@ namespace {
 constexpr int kTemporaryNameTries = 100;
 
 [[noreturn]] void cannotWrite(const std::filesystem::path& path, DWORD error) {
-  throw PrinterError("cannot write " + pathToUtf8(path) + ": Windows error " +
-                     std::to_string(error));
+  throw PrinterError("cannot write " + pathToUtf8(path) + ": " + windowsError(error));
 }
 
 // A new file beside `path` named after it, open for writing; INVALID_HANDLE_VALUE with the

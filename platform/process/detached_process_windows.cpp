@@ -6,6 +6,7 @@
 
 #include "common/text/convert.h"
 #include "common/text/errors.h"
+#include "platform/files/windows_error.h"
 #include "platform/process/detached_process.h"
 #include "platform/process/windows_command_line.h"
 
@@ -21,8 +22,7 @@ void startDetached(const std::filesystem::path& program,
   PROCESS_INFORMATION process{};
   if (CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE,
                      nullptr, nullptr, &startup, &process) == 0) {
-    throw FileError("cannot start " + toUtf8(program.u16string()) + ": Windows error " +
-                    decimal(GetLastError()));
+    throw FileError("cannot start " + toUtf8(program.u16string()) + ": " + windowsError());
   }
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);

@@ -6,6 +6,7 @@
 #include "common/text/convert.h"
 #include "common/text/errors.h"
 #include "platform/files/wide_text.h"
+#include "platform/files/windows_error.h"
 #include "platform/settings/settings_store.h"
 
 namespace pillora {
@@ -46,7 +47,8 @@ Text getSetting(TextView application, TextView section, TextView key) {
   const LSTATUS status = readString(settingsKey(application, section), wideOf(key), value);
   if (absent(status)) return {};
   if (status != ERROR_SUCCESS) {
-    throw FileError("cannot read the setting " + toUtf8(Text(key)) + ": error " + decimal(status));
+    throw FileError("cannot read the setting " + toUtf8(Text(key)) + ": " +
+                    windowsError(static_cast<DWORD>(status)));
   }
   return textOf(value);
 }

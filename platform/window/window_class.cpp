@@ -5,6 +5,7 @@
 
 #include "common/text/convert.h"
 #include "common/text/errors.h"
+#include "platform/files/windows_error.h"
 #include "platform/window/message_loop.h"
 
 namespace pillora {
@@ -40,7 +41,7 @@ void registerOnce(const wchar_t* className) {
   windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
   windowClass.lpszClassName = className;
   if (RegisterClassExW(&windowClass) == 0) {
-    throw AppError("cannot register the window class: Windows error " + decimal(GetLastError()));
+    throw AppError("cannot register the window class: " + windowsError());
   }
   registered.insert(className);
 }
@@ -53,7 +54,7 @@ HWND createHandledWindow(const WindowSpec& spec, WindowHandler& handler) {
                                 CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, spec.parent, nullptr,
                                 GetModuleHandleW(nullptr), &handler);
   if (window == nullptr) {
-    throw AppError("cannot make a window: Windows error " + decimal(GetLastError()));
+    throw AppError("cannot make a window: " + windowsError());
   }
   return window;
 }

@@ -7,6 +7,7 @@
 #include "common/text/convert.h"
 #include "common/text/errors.h"
 #include "platform/files/wide_text.h"
+#include "platform/files/windows_error.h"
 #include "platform/window/message_loop.h"
 #include "velsor/shell/win32/message_box.h"
 
@@ -100,8 +101,7 @@ HWND Win32UpdatorPage::makeChild(const Control& control) {
   HWND made = CreateWindowExW(kind.exStyle, kind.className, L"", kChildStyle | kind.style, 0, 0, 0,
                               0, m_window, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (made == nullptr) {
-    throw AppError("cannot make the window of " + toUtf8(control.name) + ": Windows error " +
-                   decimal(GetLastError()));
+    throw AppError("cannot make the window of " + toUtf8(control.name) + ": " + windowsError());
   }
   if (control.type == ControlType::Image) {
     SendMessageW(made, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(nullptr, IDI_APPLICATION)),
