@@ -8,23 +8,37 @@
 #include "pillora/startup/ndrg_job_reader.h"
 #include "platform/files/files.h"
 #include "platform/label/system_label_printer.h"
+#include "platform/log/run_log.h"
 #include "platform/print/installed_printers.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int printJob(int argc, char** argv) {
   using namespace pillora;
   try {
     const Text commandLine = hostCommandLine().value_or(commandLineFromArguments(argc, argv));
-    const std::unique_ptr<Printers> printers = installedPrinters();
+    std::unique_ptr<Printers> printers;
+    const PrinterSource findPrinters = [&printers]() -> Printers& {
+      printers = installedPrinters();
+      return *printers;
+    };
     SystemLabelPrinter labels;
     const JobReader ndrg = [&labels](const Text& path, RunState& run, PrinterSurface& surface) {
       labels.setJobName(path);
       readNdrgJob(path, run, surface, labels.port());
     };
     const JobReaders readers{ndrg, readDrgJob, readMultiDrugJob};
-    return Main(commandLine, *printers, readers, {std::cout, std::cerr});
+    return Main(commandLine, findPrinters, readers, {std::cout, std::cerr});
   } catch (const std::exception& error) {
     // Whatever went wrong, the host application gets one line and a failed status.
     std::cerr << "pillora: " << error.what() << "\n";
     return kExitFailed;
   }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  pillora::RunLog log("pillora", "pillora.log");
+  return log.finish(printJob(argc, argv));
 }

@@ -2,11 +2,13 @@
 
 #include <string>
 
+#include "common/log/run_record.h"
+#include "common/text/codepage.h"
 #include "common/text/convert.h"
 #include "common/text/errors.h"
-#include "common/text/textfile.h"
 #include "pillora/label/ttp245p.h"
 #include "platform/files/files.h"
+#include "platform/files/staged_file.h"
 
 namespace pillora {
 
@@ -62,6 +64,23 @@ Text drugLine(CDrugBagItem& drug) {
          left(drug.適應症(), 4) + kField + left(drug.可能副作用(), 4) + SP;
 }
 
+// The temporary folder is shared with every user of the machine: the file is made new,
+// readable by its owner alone, and given its name in one step (a link of that name is
+// replaced, never followed). The labels have printed by now, so a file that cannot be
+// written is a notice, not a failed job that the host would print again.
+void writeLabelText(const std::vector<Text>& lines, std::ostream* notices) {
+  std::string bytes;
+  for (const Text& line : lines) bytes += encodeCp950(line) + "\r\n";
+  bytes += "\r\n";
+  const std::filesystem::path file = pathFromUtf8(joinPath(temporaryFolder(), "test.cp.txt"));
+  try {
+    StagedFile(file, bytes, StagedFile::Access::Private).moveReplacing(file);
+    currentRun().add("file", fromUtf8(pathToUtf8(file)));
+  } catch (const AppError& error) {
+    if (notices != nullptr) *notices << "pillora: the labels printed, but " << error.what() << "\n";
+  }
+}
+
 }  // namespace
 
 std::vector<Text> composeDrugLabels(const std::vector<DrugBagItemRef>& p_items,
@@ -79,14 +98,16 @@ std::vector<Text> composeDrugLabels(const std::vector<DrugBagItemRef>& p_items,
 }
 
 void printDrugLabels(const std::vector<DrugBagItemRef>& p_items, const DrugBagItemRef& p_head,
-                     LabelPrinter& labels) {
-  std::vector<Text> lines = composeDrugLabels(p_items, *p_head);
-  Text joined;
-  for (const Text& line : lines) {
-    joined += line + u"\r\n";
+                     LabelPrinter& labels, std::ostream* notices) {
+  const std::vector<Text> lines = composeDrugLabels(p_items, *p_head);
+  std::vector<Text> printed = lines;  // the printer cuts them to the label
+  try {
+    TTP245P(labels).printBarLabel(printed);
+  } catch (const AppError&) {
+    writeLabelText(lines, notices);  // written whatever the label printer did
+    throw;
   }
-  TTP245P(labels).printBarLabel(lines);
-  writeCp950Lines(joinPath(temporaryFolder(), "test.cp.txt"), {joined});
+  writeLabelText(lines, notices);
 }
 
 }  // namespace pillora

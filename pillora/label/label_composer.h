@@ -2,6 +2,7 @@
 // The label composer: one ".ndrg" job as sixteen lines of label text (four header lines,
 // then one compact line per drug, at most twelve drugs), printed on the TSC TTP-245 Plus
 // and written to "test.cp.txt" in the system's temporary folder.
+#include <ostream>
 #include <vector>
 
 #include "common/print/label_printer.h"
@@ -18,10 +19,11 @@ std::vector<Text> composeDrugLabels(const std::vector<DrugBagItemRef>& p_items,
                                     const CDrugBagItem& p_head);
 
 // Composes the lines, prints them, then writes them to "test.cp.txt" (code page 950, CR LF
-// after each line and one more at the end, replacing an earlier file). Nothing is printed
-// or written when composing fails; FileError when the file cannot be written after the
-// labels have been printed.
+// after each line and one more at the end, replacing an earlier file, private to the user).
+// Nothing is printed or written when composing fails. The file is written also when the
+// label printer fails (whose error then goes on); a file that cannot be written is one line
+// to `notices` (when given), not a failure.
 void printDrugLabels(const std::vector<DrugBagItemRef>& p_items, const DrugBagItemRef& p_head,
-                     LabelPrinter& labels);
+                     LabelPrinter& labels, std::ostream* notices);
 
 }  // namespace pillora

@@ -3,10 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "common/log/run_record.h"
 #include "common/text/textfile.h"
 #include "pillora/profiletool/profile_csv.h"
 #include "pillora/profiletool/profile_database.h"
 #include "pillora/startup/profile_password.h"
+#include "platform/log/run_log.h"
 
 namespace {
 
@@ -64,13 +66,20 @@ int run(const std::vector<std::string>& args) {
   return usageError(args.empty() ? "no command given" : "unknown command or wrong arguments");
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int runCaught(const std::vector<std::string>& args) {
   try {
-    return run(std::vector<std::string>(argv + 1, argv + argc));
+    return run(args);
   } catch (const std::exception& error) {
     std::cerr << "pillora-profile: " << error.what() << "\n";
     return kFailed;
   }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  pillora::RunLog log("pillora-profile", "pillora-profile.log");
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  pillora::currentRun().set("command", pillora::fromUtf8(args.empty() ? "" : args.front()));
+  return log.finish(runCaught(args));
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The ".drg" job: one drug for one patient in 20 lines, printed as one single-drug bag.
-#include "common/text/text.h"
 #include "common/print/printer_surface.h"
+#include "common/text/text.h"
 #include "pillora/records/run_state.h"
 
 namespace pillora {

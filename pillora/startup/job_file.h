@@ -17,6 +17,11 @@ inline constexpr TextView kStorageText = u"乾襙陰涼處　 □  冰箱冷藏"
 // A job file holds a few kilobytes; a larger file is no job and is refused unread.
 inline constexpr std::uintmax_t kMostJobBytes = 1024 * 1024;
 
+// The lines of a job or receipt file. FileError when it cannot be read, is larger than
+// kMostJobBytes, or is no code page 950 text: a UTF-16 file (its byte-order mark) or one
+// holding NUL bytes is refused, never printed as the characters its bytes happen to make.
+std::vector<Text> readJobTextLines(const std::string& file);
+
 // The lines of a job file that must hold at least `needed` lines (lines after those are
 // the caller's to ignore). FileError with a one-line message when the file cannot be read
 // or is shorter; `format` names the job format in that message.

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "common/log/run_record.h"
 #include "common/text/attempt.h"
 #include "common/text/convert.h"
 #include "common/text/errors.h"
@@ -50,13 +51,18 @@ const JobReader& readerFor(const Text& path, const JobReaders& readers) {
   return readers.multiDrug;
 }
 
-bool isReadableJob(const Text& path) {
-  return ordinaryFileExists(toUtf8(path)) && isReadableFile(toUtf8(path));
+// The job's part of the run's record: what the host asked for.
+void recordJob(const std::vector<Text>& fields, const RunState& run) {
+  RunRecord& record = currentRun();
+  record.set("job", fields[0]);
+  record.set("option", run.printOption);
+  if (fields.size() >= 3) record.set("asked", fields[2]);
 }
 
 }  // namespace
 
-int Main(const Text& commandLine, Printers& printers, const JobReaders& readers, StartupIo io) {
+int Main(const Text& commandLine, const PrinterSource& findPrinters, const JobReaders& readers,
+         StartupIo io) {
   RunState run;
   run.notices = &io.err;
   const Text asked = upper(commandLine);
@@ -75,13 +81,15 @@ int Main(const Text& commandLine, Printers& printers, const JobReaders& readers,
     io.err << kUsage << "\n";
     return kExitUsage;
   }
-  if (!isReadableJob(path)) {
-    io.err << "pillora: cannot read the job file " << toUtf8(path) << "\n";
+  if (fields.size() >= 2) run.printOption = fields[1];
+  recordJob(fields, run);
+  if (const auto problem = unreadableFileReason(toUtf8(path))) {
+    io.err << "pillora: cannot read the job file " << toUtf8(path) << ": " << *problem << "\n";
     return kExitFailed;
   }
-  if (fields.size() >= 3) choosePrinter(fields[2], printers);
-  if (fields.size() >= 2) run.printOption = fields[1];
   try {
+    Printers& printers = findPrinters();
+    if (fields.size() >= 3) choosePrinter(fields[2], printers);
     const MarkerListing markers;  // the program folder is read once for the whole job
     printers.setJobName(path);
     readerFor(path, readers)(path, run, printers.current());

@@ -6,8 +6,8 @@
 #include <functional>
 #include <ostream>
 
-#include "common/text/text.h"
 #include "common/print/printer_surface.h"
+#include "common/text/text.h"
 #include "pillora/records/run_state.h"
 
 namespace pillora {
@@ -31,8 +31,14 @@ struct StartupIo {
   std::ostream& err;  // one-line errors
 };
 
-// One run for one command line. Returns the exit status.
-int Main(const Text& commandLine, Printers& printers, const JobReaders& readers, StartupIo io);
+// The printers of the machine, asked for once a job is to print (never for the version or a
+// usage error); PrinterError when they cannot be had.
+using PrinterSource = std::function<Printers&()>;
+
+// One run for one command line; the job, its print option and the printer asked for go to
+// the run's record. Returns the exit status.
+int Main(const Text& commandLine, const PrinterSource& findPrinters, const JobReaders& readers,
+         StartupIo io);
 
 // The raw command line from program arguments: one argument is taken as it is (the host
 // application's line, tabs inside); several are joined with TAB.

@@ -1,8 +1,8 @@
 #pragma once
 // The multi-drug bag job: every job whose path ends neither in ".ndrg" nor in ".drg".
 // Three drugs in 35 lines, packed into one record and printed as one multi-drug bag.
-#include "common/text/text.h"
 #include "common/print/printer_surface.h"
+#include "common/text/text.h"
 #include "pillora/records/run_state.h"
 
 namespace pillora {

@@ -74,25 +74,41 @@ void deriveValues(CDrugBagItem& item, const CDrugBagItem& head) {
   item.藥品頻率(getFrequencyText(item.藥品頻率()));
 }
 
-DrugBagItemRef readDrugBlock(LineReader& job, const CDrugBagItem& head, ProfileLookup& profiles) {
+// A job cut short inside a drug block still prints what it has; the bag then lacks the
+// block's last values (route, dose, storage place), and the run says so.
+void noteCutBlock(const Text& path, const CDrugBagItem& item, std::size_t linesRead,
+                  const RunState& run) {
+  if (run.notices == nullptr) return;
+  const Text code = trimBlanks(item.藥品代碼());
+  *run.notices << "pillora: the job file " << toUtf8(path) << " ends inside the block of drug "
+               << (code.empty() ? std::string("(no code)") : toUtf8(code)) << ": "
+               << kBlockFields.size() - linesRead << " of its " << kBlockFields.size()
+               << " lines are missing and its bag is printed without them\n";
+}
+
+DrugBagItemRef readDrugBlock(LineReader& job, const CDrugBagItem& head, ProfileLookup& profiles,
+                             const Text& path, const RunState& run) {
   DrugBagItemRef item = newDrugBagItem();
-  for (const Field field : kBlockFields) {
-    attempt([&] { item->set(field, job.next()); });
+  std::size_t linesRead = 0;
+  for (; linesRead < kBlockFields.size() && !job.atEnd(); ++linesRead) {
+    attempt([&] { item->set(kBlockFields[linesRead], job.next()); });
   }
+  if (linesRead < kBlockFields.size()) noteCutBlock(path, *item, linesRead, run);
   deriveValues(*item, head);
   attempt([&] { profiles.lookUpProfile(*item); });
   stripLineFeeds(*item);
   return item;
 }
 
-DrugBagItems readDrugBlocks(LineReader& job, const CDrugBagItem& head, RunState& run) {
+DrugBagItems readDrugBlocks(LineReader& job, const CDrugBagItem& head, const Text& path,
+                            RunState& run) {
   ProfileLookup profiles(run);
   DrugBagItems items;
   while (!job.atEnd()) {
     if (contains(job.next(), kEndLine)) {
       break;
     }
-    items.push_back(readDrugBlock(job, head, profiles));
+    items.push_back(readDrugBlock(job, head, profiles, path, run));
   }
   return items;
 }
@@ -106,7 +122,7 @@ void readReceipt(const Text& jobPath, CDrugBagItem& first) {
     return;
   }
   attempt([&] {
-    const std::vector<Text> lines = readTextLines(receipt, kMostJobBytes);
+    const std::vector<Text> lines = readJobTextLines(receipt);
     for (size_t i = 0; i < kReceiptFields.size() && i < lines.size(); ++i) {
       first.set(kReceiptFields[i], lines[i]);
     }
@@ -134,9 +150,9 @@ void applyBlankForm(CDrugBagItem& head, CDrugBagItem& first) {
 }  // namespace
 
 void readNdrgJob(const Text& path, RunState& run, PrinterSurface& surface, LabelPrinter& labels) {
-  LineReader job(readTextLines(toUtf8(path), kMostJobBytes));
+  LineReader job(readJobTextLines(toUtf8(path)));
   const DrugBagItemRef head = readHeader(job);
-  const DrugBagItems items = readDrugBlocks(job, *head, run);
+  const DrugBagItems items = readDrugBlocks(job, *head, path, run);
   if (items.empty()) {
     // Nothing would come out of the printer: the host application must hear of it.
     throw FileError("job file " + toUtf8(path) + " holds no drugs");
@@ -144,7 +160,7 @@ void readNdrgJob(const Text& path, RunState& run, PrinterSurface& surface, Label
   CDrugBagItem& first = *items.front();
   readReceipt(path, first);
   if (run.printOption == u"CP") {
-    printDrugLabels(items, head, labels);
+    printDrugLabels(items, head, labels, run.notices);
     return;
   }
   copyFirstDrugToHeader(first, *head);

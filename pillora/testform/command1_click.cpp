@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "common/log/run_record.h"
 #include "pillora/testform/sample_bag.h"
 
 namespace pillora {
@@ -17,6 +18,7 @@ std::optional<Text> Command1Click::operator()() const {
   } catch (const std::exception& error) {
     // Any failure ends the program with its message, not only the system's own errors: an
     // exception must not unwind through the window toolkit's event loop.
+    currentRun().warn(fromUtf8(error.what()));  // the message of the run's record
     return fromUtf8(error.what());
   }
 }

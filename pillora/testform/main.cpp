@@ -6,9 +6,12 @@
 #include <memory>
 
 #include "pillora/testform/test_window.h"
+#include "platform/log/run_log.h"
 #include "platform/print/installed_printers.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int runForm(int argc, char** argv) {
   try {
     const std::unique_ptr<pillora::Printers> printers = pillora::installedPrinters();
     pillora::RunState run;
@@ -17,4 +20,11 @@ int main(int argc, char** argv) {
     std::cerr << "pillora-testform: " << error.what() << "\n";
     return 1;
   }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  pillora::RunLog log("pillora-testform", "pillora-testform.log");
+  return log.finish(runForm(argc, argv));
 }

@@ -1,6 +1,7 @@
 #include "platform/files/files.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -78,8 +79,15 @@ bool ordinaryFileExists(const std::string& path) {
   return isRegular(path);
 }
 
-bool isReadableFile(const std::string& path) {
-  return std::ifstream(pathFromUtf8(path)).is_open();
+std::optional<std::string> unreadableFileReason(const std::string& path) {
+  std::error_code error;
+  const fs::file_status status = fs::status(pathFromUtf8(path), error);
+  if (error) return error.message();
+  if (fs::is_directory(status)) return std::make_error_code(std::errc::is_a_directory).message();
+  if (!fs::is_regular_file(status)) return "not an ordinary file (a device, pipe or socket)";
+  errno = 0;
+  if (std::ifstream(pathFromUtf8(path)).is_open()) return std::nullopt;
+  return errno != 0 ? std::generic_category().message(errno) : "it cannot be opened";
 }
 
 std::string temporaryFolder() {

@@ -49,8 +49,10 @@ std::optional<std::string> findNameIgnoreCase(const std::vector<std::string>& na
 // True when path names an ordinary file (exact name).
 bool ordinaryFileExists(const std::string& path);
 
-// True when the file can be opened for reading.
-bool isReadableFile(const std::string& path);
+// Why the ordinary file at path cannot be read, in the system's words ("No such file or
+// directory", "Is a directory", "Permission denied"; a device, pipe or socket is no
+// ordinary file); nothing when it can be opened for reading.
+std::optional<std::string> unreadableFileReason(const std::string& path);
 
 // The command line as the host application wrote it, after the program's own name
 // (Windows: from GetCommandLineW); nothing where the platform hands a program only its

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "common/log/run_record.h"
 #include "common/text/errors.h"
 
 namespace pillora {
@@ -150,6 +151,7 @@ void sendDocumentToCups(const std::string& queueName, const std::string& title,
     cupsCancelJob2(CUPS_HTTP_DEFAULT, target.queue.c_str(), job, 0);
     fail(queueName, reason);
   }
+  currentRun().add("cups-job", fromUtf8(target.queue + "-" + std::to_string(job)));
 }
 
 }  // namespace pillora

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/log/run_record.h"
 #include "common/print/device_scale.h"
 #include "common/text/errors.h"
 #include "platform/files/wide_text.h"
@@ -91,11 +92,13 @@ void GdiDocument::beginPage() {
     DOCINFOW document{};
     document.cbSize = sizeof document;
     document.lpszDocName = title.c_str();
-    if (StartDocW(m_dc, &document) <= 0) {
+    const int job = StartDocW(m_dc, &document);
+    if (job <= 0) {
       const DWORD error = GetLastError();
       closeDc();
       refused("StartDocW", m_printerName, error);
     }
+    currentRun().add("spooler-job", textOf(m_printerName) + u"-" + fromUtf8(std::to_string(job)));
   }
   if (StartPage(m_dc) <= 0) abandon("StartPage");
 }

@@ -69,6 +69,7 @@ void GdiPrinters::setJobName(const Text& jobPath) {
 }
 
 void GdiPrinters::makeCurrent(const Text& printerName) {
+  currentRun().set("printer", printerName);
   m_output = std::make_unique<GdiDocument>(wideOf(printerName), [this] { return m_title; });
   m_printer.setSinks(sinksWithLog(m_log.get(), m_output.get()));
 }

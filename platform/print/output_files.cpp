@@ -2,9 +2,10 @@
 
 #include <filesystem>
 
+#include "common/log/run_record.h"
 #include "common/text/errors.h"
 #include "platform/files/files.h"
-#include "platform/print/staged_file.h"
+#include "platform/files/staged_file.h"
 
 namespace pillora {
 
@@ -31,7 +32,14 @@ class NamedFiles {
     }
   }
   void add(std::filesystem::path path) { m_paths.push_back(std::move(path)); }
-  void keep() { m_paths.clear(); }
+  // The files keep their names; the run's record lists them.
+  void keep() {
+    for (const std::filesystem::path& path : m_paths) {
+      std::error_code ignored;
+      currentRun().add("file", fromUtf8(pathToUtf8(std::filesystem::absolute(path, ignored))));
+    }
+    m_paths.clear();
+  }
 
  private:
   std::vector<std::filesystem::path> m_paths;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "common/log/run_record.h"
+
 namespace pillora {
 
 void PageSequence::draw() {
@@ -9,12 +11,14 @@ void PageSequence::draw() {
     m_pendingBreaks = 0;
     m_pages.beginPage();
     m_open = true;
+    currentRun().countPage();
   }
   for (; m_pendingBreaks > 0; --m_pendingBreaks) {
     m_open = false;  // the page is gone once it is ended, even when that fails
     m_pages.endPage();
     m_pages.beginPage();
     m_open = true;
+    currentRun().countPage();
   }
 }
 

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "common/log/run_record.h"
 #include "common/text/errors.h"
 #include "platform/print/cups_queues.h"
 #include "platform/print/document_targets.h"
@@ -68,6 +69,7 @@ PdfTarget::Title SystemPrinters::jobTitle() const {
 }
 
 void SystemPrinters::makeCurrent(const Printer& printer) {
+  currentRun().set("printer", printer.entry.deviceName);
   m_output = outputFor(printer);
   m_printer.setSinks(sinksWithLog(m_log.get(), m_output.get()));
 }

@@ -4,11 +4,14 @@
 #include <exception>
 #include <iostream>
 
+#include "platform/log/run_log.h"
 #include "platform/process/standard_output.h"
 #include "velsor/app/silent_run.h"
 #include "velsor/app/window_run.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int runWizard(int argc, char** argv) {
   try {
     if (pillora::silentModeAsked()) {
       // The lines are the same bytes on every system.
@@ -20,4 +23,11 @@ int main(int argc, char** argv) {
     std::cerr << "velsor: " << error.what() << "\n";
     return 1;
   }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  pillora::RunLog log("velsor", "velsor.log");
+  return log.finish(runWizard(argc, argv));
 }

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "common/text/codepage.h"
 #include "common/text/errors.h"
@@ -121,14 +123,15 @@ class PrintDrugLabelsTest : public ::testing::Test {
   ScopedEnvironment temporary{"TMPDIR", folder.path()};
   ScopedEnvironment temporaryOnWindows{"TMP", folder.path()};
   RecordingLabelPrinter labels;
+  std::ostringstream notices;
 };
 
 TEST_F(PrintDrugLabelsTest, SixDrugsOneLabelSevenDrugsTwo) {
-  printDrugLabels(drugs(6), header(), labels.port());
+  printDrugLabels(drugs(6), header(), labels.port(), &notices);
   ASSERT_EQ(printedLabels().size(), 1U);
   EXPECT_EQ(printedLabels()[0][12],
             "windowsfont\t344\t1210\t32\t90\t0\t0\t標楷體\t" + toUtf8(drugLine(u"藥6")));
-  printDrugLabels(drugs(7), header(), labels.port());
+  printDrugLabels(drugs(7), header(), labels.port(), &notices);
   const auto printed = printedLabels();
   ASSERT_EQ(printed.size(), 3U);
   EXPECT_EQ(printed[2],
@@ -141,7 +144,7 @@ TEST_F(PrintDrugLabelsTest, SixDrugsOneLabelSevenDrugsTwo) {
 TEST_F(PrintDrugLabelsTest, TheTextFileHoldsTheUncutLinesInBig5WithATrailingEmptyLine) {
   DrugBagItemRef head = header();
   head->藥局地址(Text(60, u'路'));
-  printDrugLabels(drugs(2), head, labels.port());
+  printDrugLabels(drugs(2), head, labels.port(), &notices);
   std::string expected;
   for (const Text& line : composeDrugLabels(drugs(2), *head)) {
     expected += encodeCp950(line) + "\r\n";
@@ -149,7 +152,7 @@ TEST_F(PrintDrugLabelsTest, TheTextFileHoldsTheUncutLinesInBig5WithATrailingEmpt
   EXPECT_EQ(textFile(), expected + "\r\n");
   EXPECT_NE(textFile().find(encodeCp950(Text(60, u'路'))), std::string::npos);
   // an earlier file is replaced
-  printDrugLabels(drugs(1), head, labels.port());
+  printDrugLabels(drugs(1), head, labels.port(), &notices);
   const std::string replaced = textFile();
   EXPECT_EQ(std::count(replaced.begin(), replaced.end(), '\n'), 17);
 }
@@ -157,9 +160,44 @@ TEST_F(PrintDrugLabelsTest, TheTextFileHoldsTheUncutLinesInBig5WithATrailingEmpt
 TEST_F(PrintDrugLabelsTest, NothingIsPrintedOrWrittenWhenComposingFails) {
   DrugBagItemRef head = header();
   head->調劑日期(u"no date");
-  EXPECT_THROW(printDrugLabels(drugs(3), head, labels.port()), ConversionError);
+  EXPECT_THROW(printDrugLabels(drugs(3), head, labels.port(), &notices), ConversionError);
   EXPECT_TRUE(labels.lines().empty());
   EXPECT_FALSE(std::filesystem::exists(folder.file("test.cp.txt")));
+}
+
+#ifndef _WIN32
+// The temporary folder is shared: a link planted under the file's name is replaced, and the
+// file it points to keeps its bytes; the new file is readable by its owner alone.
+TEST_F(PrintDrugLabelsTest, ALinkNamedLikeTheTextFileIsReplacedNotFollowed) {
+  const std::string victim = folder.file("victim.txt");
+  std::ofstream(victim) << "not yours";
+  std::filesystem::create_symlink(victim, folder.file("test.cp.txt"));
+  printDrugLabels(drugs(2), header(), labels.port(), &notices);
+  EXPECT_EQ(readFileBytes(victim), "not yours");
+  EXPECT_FALSE(std::filesystem::is_symlink(folder.file("test.cp.txt")));
+  EXPECT_NE(textFile().find(encodeCp950(u"王小明")), std::string::npos);
+  EXPECT_EQ(std::filesystem::status(folder.file("test.cp.txt")).permissions(),
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  EXPECT_EQ(notices.str(), "");
+}
+#endif
+
+// The labels are out when the file is written: a file that cannot be written is a notice
+// with its reason, not a failure that would make the host print the labels again.
+TEST_F(PrintDrugLabelsTest, ATextFileThatCannotBeWrittenIsANoticeAfterTheLabels) {
+  std::filesystem::create_directory(folder.file("test.cp.txt"));
+  EXPECT_NO_THROW(printDrugLabels(drugs(2), header(), labels.port(), &notices));
+  EXPECT_EQ(printedLabels().size(), 1U);
+  EXPECT_NE(notices.str().find("the labels printed, but cannot write "), std::string::npos)
+      << notices.str();
+  EXPECT_NE(notices.str().find("test.cp.txt: "), std::string::npos) << notices.str();
+}
+
+// Without the printer's name no label prints and the job fails, but the text is written.
+TEST_F(PrintDrugLabelsTest, TheTextFileIsWrittenWhenTheLabelPrinterFails) {
+  folder.writeBig5("dbp.config", {u"TSC TTP-245 Plus"});
+  EXPECT_THROW(printDrugLabels(drugs(2), header(), labels.port(), &notices), AppError);
+  EXPECT_NE(textFile().find(encodeCp950(u"王小明")), std::string::npos);
 }
 
 }  // namespace

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 #include <sstream>
 
 #include "common/text/errors.h"
@@ -35,10 +38,17 @@ class StartupTest : public ::testing::Test {
  protected:
   testing::TempProgramFolder folder;
   FakePrinters printers;
+  int printersAsked = 0;
   std::vector<Call> calls;
   std::ostringstream out;
   std::ostringstream err;
 
+  PrinterSource printerSource() {
+    return [this]() -> Printers& {
+      ++printersAsked;
+      return printers;
+    };
+  }
   JobReader recordAs(const std::string& name) {
     return [this, name](const Text& path, RunState& run, PrinterSurface&) {
       calls.push_back({name, path, run});
@@ -46,7 +56,7 @@ class StartupTest : public ::testing::Test {
   }
   int run(const Text& commandLine) {
     const JobReaders readers{recordAs("ndrg"), recordAs("drg"), recordAs("multi")};
-    return Main(commandLine, printers, readers, {out, err});
+    return Main(commandLine, printerSource(), readers, {out, err});
   }
   Text job(const std::string& name) {
     folder.touch(name);
@@ -139,8 +149,39 @@ TEST_F(StartupTest, EmptyMissingAndFailingJobsEndWithAStatusAndOneLine) {
     throw FileError("the job file has fewer than 20 lines");
   };
   err.str("");
-  EXPECT_EQ(Main(path, printers, {failing, failing, failing}, {out, err}), kExitFailed);
+  EXPECT_EQ(Main(path, printerSource(), {failing, failing, failing}, {out, err}), kExitFailed);
   EXPECT_EQ(err.str(), "pillora: the job file has fewer than 20 lines\n");
+}
+
+// The line names the job file and the system's reason, whatever kind of thing is there.
+TEST_F(StartupTest, AJobFileThatCannotBeReadIsNamedWithTheReason) {
+  std::filesystem::create_directory(folder.file("folder.ndrg"));
+  struct Case {
+    std::string path;
+    std::string reason;
+  };
+  std::vector<Case> cases{{folder.file("missing.ndrg"), "No such file or directory"},
+                          {folder.file("folder.ndrg"), "Is a directory"}};
+#ifndef _WIN32
+  ASSERT_EQ(::mkfifo(folder.file("fifo.ndrg").c_str(), 0600), 0);
+  cases.push_back({folder.file("fifo.ndrg"), "not an ordinary file (a device, pipe or socket)"});
+  cases.push_back({"/dev/zero", "not an ordinary file (a device, pipe or socket)"});
+#endif
+  for (const Case& c : cases) {
+    err.str("");
+    EXPECT_EQ(run(fromUtf8(c.path)), kExitFailed);
+    EXPECT_EQ(err.str(), "pillora: cannot read the job file " + c.path + ": " + c.reason + "\n");
+  }
+  EXPECT_TRUE(calls.empty());
+  EXPECT_EQ(printersAsked, 0);
+}
+
+TEST_F(StartupTest, PrintersAreAskedForOnlyWhenAJobPrints) {
+  run(u"/V");
+  run(u"");
+  EXPECT_EQ(printersAsked, 0);
+  run(job("123.ndrg"));
+  EXPECT_EQ(printersAsked, 1);
 }
 
 TEST(CommandLine, OneArgumentIsTakenRawAndSeveralAreJoinedWithTabs) {

@@ -28,10 +28,13 @@ pass() {
 }
 
 # Runs the sample on a printer: run PRINTER [FILE-SIZE-LIMIT-KIB]. Keeps standard error in
-# $work/err and the exit status in $status.
+# $work/err, the exit status in $status and the run's job log line in $work/job.log (a new
+# log each run: the file size limit applies to it as well).
 run() {
   status=0
+  rm -f "$work/job.log"
   (
+    export PILLORA_LOG=$work/job.log
     trap '' XFSZ # an oversized write fails with EFBIG instead of ending the program
     [ -z "${2:-}" ] || ulimit -f "$2"
     exec "$pillora" "$sample" 全部列印 "$1"
@@ -44,6 +47,7 @@ expect_failure() { # pattern, what
   [ "$status" -eq 1 ] || fail "$2: exit status $status ($(cat "$work/err"))"
   [ "$(grep -vc 'drug-profile database cannot be opened' "$work/err")" -eq 1 ] || fail "$2: not one line: $(cat "$work/err")"
   grep -qE "^pillora: $1\$" "$work/err" || fail "$2: $(cat "$work/err")"
+  grep -qE $'\tstatus=1\tmessage='"$1\$" "$work/job.log" || fail "$2: job log: $(cat "$work/job.log")"
 }
 
 expect_no_files() { # folder, what

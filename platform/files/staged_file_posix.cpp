@@ -1,4 +1,4 @@
-#include "platform/print/staged_file.h"
+#include "platform/files/staged_file.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -18,17 +18,19 @@ namespace {
 constexpr int kTemporaryNameTries = 100;
 
 [[noreturn]] void cannotWrite(const std::filesystem::path& path, int error) {
-  throw PrinterError("cannot write " + pathToUtf8(path) + ": " + std::strerror(error));
+  throw FileError("cannot write " + pathToUtf8(path) + ": " + std::strerror(error));
 }
 
 // A new file beside `path` named after it, open for writing; -1 with errno on failure.
-int createTemporary(const std::filesystem::path& path, std::filesystem::path& temporary) {
+int createTemporary(const std::filesystem::path& path, std::filesystem::path& temporary,
+                    mode_t mode) {
   static unsigned counter = 0;
   for (int tries = 0; tries < kTemporaryNameTries; ++tries) {
     temporary = path;
     temporary.replace_filename("." + pathToUtf8(path.filename()) + ".tmp-" +
                                std::to_string(getpid()) + "-" + std::to_string(++counter));
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int fd =
+        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
     if (fd >= 0 || errno != EEXIST) {
       return fd;
     }
@@ -36,7 +38,8 @@ int createTemporary(const std::filesystem::path& path, std::filesystem::path& te
   return -1;
 }
 
-// Writes all the bytes and closes the file: 0, else the error number.
+// Writes all the bytes, flushes them to the disk and closes the file: 0, else the error
+// number.
 int writeAndClose(int fd, const std::string& bytes) {
   int error = 0;
   for (std::size_t done = 0; done < bytes.size() && error == 0;) {
@@ -47,6 +50,9 @@ int writeAndClose(int fd, const std::string& bytes) {
       error = written == 0 ? EIO : errno;
     }
   }
+  if (error == 0 && ::fsync(fd) != 0) {
+    error = errno;
+  }
   if (::close(fd) != 0 && error == 0) {
     error = errno;
   }
@@ -55,8 +61,8 @@ int writeAndClose(int fd, const std::string& bytes) {
 
 }  // namespace
 
-StagedFile::StagedFile(const std::filesystem::path& path, const std::string& bytes) {
-  const int fd = createTemporary(path, m_temporary);
+StagedFile::StagedFile(const std::filesystem::path& path, const std::string& bytes, Access access) {
+  const int fd = createTemporary(path, m_temporary, access == Access::Private ? 0600 : 0666);
   const int error = fd < 0 ? errno : writeAndClose(fd, bytes);
   if (error != 0) {
     if (fd >= 0) {

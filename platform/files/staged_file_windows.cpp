@@ -7,8 +7,8 @@
 
 #include "common/text/errors.h"
 #include "common/text/text.h"
+#include "platform/files/staged_file.h"
 #include "platform/files/windows_error.h"
-#include "platform/print/staged_file.h"
 
 namespace pillora {
 
@@ -18,7 +18,7 @@ namespace {
 constexpr int kTemporaryNameTries = 100;
 
 [[noreturn]] void cannotWrite(const std::filesystem::path& path, DWORD error) {
-  throw PrinterError("cannot write " + pathToUtf8(path) + ": " + windowsError(error));
+  throw FileError("cannot write " + pathToUtf8(path) + ": " + windowsError(error));
 }
 
 // A new file beside `path` named after it, open for writing; INVALID_HANDLE_VALUE with the
@@ -50,6 +50,9 @@ DWORD writeAndClose(HANDLE file, const std::string& bytes) {
     }
     done += written;
   }
+  if (error == 0 && FlushFileBuffers(file) == 0) {
+    error = GetLastError();
+  }
   if (CloseHandle(file) == 0 && error == 0) {
     error = GetLastError();
   }
@@ -58,7 +61,8 @@ DWORD writeAndClose(HANDLE file, const std::string& bytes) {
 
 }  // namespace
 
-StagedFile::StagedFile(const std::filesystem::path& path, const std::string& bytes) {
+StagedFile::StagedFile(const std::filesystem::path& path, const std::string& bytes,
+                       Access /*access*/) {
   const HANDLE file = createTemporary(path, m_temporary);
   const DWORD error = file == INVALID_HANDLE_VALUE ? GetLastError() : writeAndClose(file, bytes);
   if (error != 0) {
