@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "common/log/run_record.h"
 #include "common/text/errors.h"
 #include "platform/print/graphics_handles.h"
 
@@ -27,6 +28,7 @@ cairo_status_t appendPngBytes(void* closure, const unsigned char* data, unsigned
 
 void SystemLabelPrinter::deliver(const LabelJob& job) {
   if (const auto queue = labelQueueOf(cupsQueues(), job.printerName)) {
+    currentRun().set("printer", fromUtf8(*queue));
     sendDocumentToCups(*queue, m_files.jobTitle(), job.tspl, kRawFormat);
     return;
   }

@@ -3,6 +3,9 @@
 #include <windows.h>
 #include <winspool.h>
 
+#include <string>
+
+#include "common/log/run_record.h"
 #include "common/text/errors.h"
 #include "platform/files/wide_text.h"
 #include "platform/files/windows_error.h"
@@ -40,9 +43,11 @@ void sendRaw(HANDLE printer, const Text& printerName, const std::wstring& title,
   DOC_INFO_1W document{};
   document.pDocName = const_cast<wchar_t*>(title.c_str());
   document.pDatatype = const_cast<wchar_t*>(L"RAW");
-  if (StartDocPrinterW(printer, 1, reinterpret_cast<BYTE*>(&document)) == 0) {
+  const DWORD job = StartDocPrinterW(printer, 1, reinterpret_cast<BYTE*>(&document));
+  if (job == 0) {
     refused("StartDocPrinterW", printerName);
   }
+  currentRun().add("spooler-job", printerName + u"-" + fromUtf8(std::to_string(job)));
   DWORD written = 0;
   const bool sent = StartPagePrinter(printer) != 0 &&
                     WritePrinter(printer, const_cast<char*>(bytes.data()),
@@ -60,6 +65,7 @@ void sendRaw(HANDLE printer, const Text& printerName, const std::wstring& title,
 void SystemLabelPrinter::deliver(const LabelJob& job) {
   const Text name = trimBlanks(job.printerName);
   if (const PrinterHandle printer(wideOf(name)); printer.get() != nullptr) {
+    currentRun().set("printer", name);
     sendRaw(printer.get(), name, wideOf(fromUtf8(m_files.jobTitle())), job.tspl);
     return;
   }

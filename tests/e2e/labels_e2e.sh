@@ -38,7 +38,7 @@ jobs_in() { ls "$1"/*.prn | sort -V; }
 start_server
 export CUPS_SERVER=$server/run/cups.sock CUPS_SERVERROOT=$server/etc HOME=$work/home
 export PILLORA_HOME=$work/program TMPDIR=$work/tmp PILLORA_OUTPUT_DIR=$work/out
-export PILLORA_LABEL_LOG=$work/label.log PILLORA_PRINT_LOG=$work/print.log
+export PILLORA_LABEL_LOG=$work/label.log PILLORA_PRINT_LOG=$work/print.log PILLORA_LOG=$work/job.log
 unset LPDEST PRINTER
 mkdir -p "$HOME" "$PILLORA_HOME" "$TMPDIR" "$work/bags" "$work/labels" "$work/jobs"
 lpadmin -p BagPrinter -E -v "capture:$work/bags" -D "Bag Printer" 2>/dev/null
@@ -60,6 +60,13 @@ done
 [ "$(grep -a -c '^BITMAP ' "${labels[1]}")" -eq 1 ] || fail "the second label has not 1 line"
 grep -a -q '^BITMAP 20,' "${labels[1]}" || fail "the seventh drug is not in the first column"
 pass "the label queue received two TSPL jobs: 10 lines, then the seventh drug"
+
+line=$(tail -n 1 "$work/job.log")
+for field in $'\tprinter=TSC_TTP-245_Plus\t' $'\tcups-job=TSC_TTP-245_Plus-[0-9]+\tcups-job=TSC_TTP-245_Plus-[0-9]+\t' \
+  $'\tfile=[^\t]*/test\.cp\.txt\t' $'\tstatus=0$'; do
+  grep -qE "$field" <<<"$line" || fail "the job log line lacks $field: $line"
+done
+pass "the job log names the label queue, its two CUPS jobs and the text file"
 
 [ -z "$(ls -A "$work/bags")" ] || fail "the bag queue received a job"
 [ ! -e "$work/out" ] || fail "files were written: $(ls "$work/out")"
