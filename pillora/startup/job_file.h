@@ -15,7 +15,7 @@ namespace pillora {
 inline constexpr TextView kStorageText = u"乾襙陰涼處　 □  冰箱冷藏";
 
 // A job file holds a few kilobytes; a larger file is no job and is refused unread.
-inline constexpr std::uintmax_t kMostJobBytes = 1024 * 1024;
+inline constexpr std::uintmax_t kMostJobBytes = std::uintmax_t{1024} * 1024;
 
 // The lines of a job or receipt file. FileError when it cannot be read, is larger than
 // kMostJobBytes, or is no code page 950 text: a UTF-16 file (its byte-order mark) or one
