@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "common/text/errors.h"
+#include "platform/print/grey_png.h"
 
 namespace pillora {
 
@@ -69,13 +70,13 @@ void PdfTarget::discardDocument() {
   m_bytes.clear();
 }
 
+// The page is drawn as the ink's coverage alone (a new page is blank paper); the picture is
+// grey made from it.
 cairo_t* PngTarget::beginPage() {
-  m_surface.reset(cairo_image_surface_create(CAIRO_FORMAT_RGB24, pixels(kPageWidthPoints),
+  m_surface.reset(cairo_image_surface_create(CAIRO_FORMAT_A8, pixels(kPageWidthPoints),
                                              pixels(kPageHeightPoints)));
   m_context.reset(cairo_create(m_surface.get()));
   cairo_t* cr = m_context.get();
-  cairo_set_source_rgb(cr, 1.0, 1.0, 1.0);
-  cairo_paint(cr);
   cairo_set_source_rgb(cr, 0.0, 0.0, 0.0);
   cairo_scale(cr, kDotsPerInch / 72.0, kDotsPerInch / 72.0);
   return cr;
@@ -84,12 +85,10 @@ cairo_t* PngTarget::beginPage() {
 std::string PngTarget::takePage() {
   const cairo_status_t drawing = cairo_status(m_context.get());
   m_context.reset();
-  std::string png;
-  const cairo_status_t writing =
-      cairo_surface_write_to_png_stream(m_surface.get(), appendBytes, &png);
-  m_surface.reset();
   check(drawing);
-  check(writing);
+  check(cairo_surface_status(m_surface.get()));
+  std::string png = greyPngOfCoverage(m_surface.get());
+  m_surface.reset();
   return png;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/text/textfile.h"
 #include "platform/print/document_targets.h"
 #include "platform/print/font_map.h"
 #include "platform/print/graphics_handles.h"
@@ -186,6 +187,12 @@ TEST(PngRendering, OneImagePerPageAtOneHundredFiftyDotsPerInch) {
   printer.endDoc();
 
   EXPECT_EQ(pageCounts, (std::vector<std::size_t>{2, 1}));
+  // A page of black print is one 8-bit grey channel (IHDR: bit depth, then colour type 0).
+  const std::string bytes = readFileBytes(folder.file("0-0.png"));
+  ASSERT_GT(bytes.size(), 26U);
+  EXPECT_EQ(bytes.substr(12, 4), "IHDR");
+  EXPECT_EQ(bytes[24], 8);
+  EXPECT_EQ(bytes[25], 0);
   const Image first(folder.file("0-0.png"));
   ASSERT_TRUE(first.valid());
   EXPECT_EQ(first.width(), 1240);
