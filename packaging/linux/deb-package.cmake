@@ -11,6 +11,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/postrm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The font set-up maps the bags' font names to these two.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-ukai, fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "drug-bag printing for community pharmacies

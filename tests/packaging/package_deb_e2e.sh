@@ -29,11 +29,12 @@ if dpkg-query -W -f='${Status}' pillora 2>/dev/null | grep -q ' installed$'; the
   skip "a pillora package is installed on this machine"
 fi
 for path in /opt/pillora /usr/bin/pillora /usr/bin/pillora-profile /usr/bin/velsor; do
-  [ ! -e "$path" ] && [ ! -L "$path" ] || skip "$path exists on this machine"
+  if [ -e "$path" ] || [ -L "$path" ]; then skip "$path exists on this machine"; fi
 done
 
 work=$(mktemp -d)
 installed=0
+# shellcheck disable=SC2317  # run by the trap
 cleanup() {
   [ "$installed" -eq 0 ] || apt-get purge -y -qq pillora >/dev/null 2>&1
   rm -f /opt/pillora/dbDrugProfile.mdb /opt/pillora/DrugBag.config
@@ -42,21 +43,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-failures=0
-passed=0
-check() { # what, command...
-  local what=$1
-  shift
-  if "$@"; then passed=$((passed + 1)); else
-    echo "FAIL: $what" >&2
-    failures=$((failures + 1))
-  fi
-}
-finish() {
-  echo "$passed passed, $failures failed"
-  [ "$failures" -eq 0 ]
-  exit
-}
+# shellcheck source-path=SCRIPTDIR source=../support/checks.sh
+. "$(dirname "$0")/../support/checks.sh"
 apt() { apt-get -y -qq -o DPkg::Lock::Timeout=300 "$@" >"$work/apt.out" 2>&1; }
 
 # --- the package
@@ -69,6 +57,15 @@ check "the package carries the programs, links and man pages" \
   [ "$(grep -cxE '/opt/pillora/(pillora|pillora-access-copy|pillora-fonts.conf)|/usr/bin/pillora|/usr/share/man/man1/pillora\.1\.gz' "$work/contents")" -eq 5 ]
 check "the package owns none of the pharmacy's files" \
   bash -c "! grep -qiE '^/opt/pillora/(dbDrugProfile\.mdb|.*\.config)\$' '$work/contents'"
+
+# Purged where nothing else is in /opt (a dpkg database and root of the test's own): /opt,
+# which no package owns, stays.
+root=$work/root
+mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates" "$root/opt"
+touch "$root/var/lib/dpkg/status"
+dpkg --root="$root" --force-depends --force-script-chrootless -i "$deb" >"$work/dpkg.out" 2>&1 &&
+  dpkg --root="$root" --force-script-chrootless --purge pillora >>"$work/dpkg.out" 2>&1
+check "purged from an otherwise empty /opt, /opt stays ($(cat "$work/dpkg.out"))" [ -d "$root/opt" ]
 
 apt install "$deb" || { cat "$work/apt.out"; echo "FAIL: apt-get install"; exit 1; }
 installed=1
@@ -134,4 +131,4 @@ for file in dbDrugProfile.mdb DrugBag.config; do
   check "$file is unchanged" cmp -s "$work/$file" "/opt/pillora/$file"
 done
 check "the documentation folder is gone" [ ! -e /usr/share/doc/pillora ]
-finish
+checks_summary

@@ -15,16 +15,8 @@ export TMPDIR=$work CUPS_SERVER=$work/no-cups.sock
 unset LPDEST PRINTER
 mkdir -p "$PILLORA_HOME"
 "$PILLORA_PROFILE_BIN" build "$PILLORA_SAMPLES/profile.csv" "$PILLORA_HOME/dbDrugProfile.mdb"
-failures=0
-passed=0
-check() { # what, command...
-  local what=$1
-  shift
-  if "$@"; then passed=$((passed + 1)); else
-    echo "FAIL: $what" >&2
-    failures=$((failures + 1))
-  fi
-}
+# shellcheck source-path=SCRIPTDIR source=../support/checks.sh
+. "$(dirname "$0")/../support/checks.sh"
 
 # Prints the sample job with these examples in the program folder (and no other settings);
 # the print and label logs go to $work/<name>.log, standard error to $work/<name>.err.
@@ -68,5 +60,4 @@ check "labels: the label printer is the one dbp.config names" \
   grep -qxF "openport$(printf '\t')TSC TTP-247" "$work/labels.log"
 check "labels: written as files for want of that queue" [ -s "$PILLORA_OUTPUT_DIR/sample.tspl" ]
 
-echo "$passed passed, $failures failed"
-[ "$failures" -eq 0 ]
+checks_summary
