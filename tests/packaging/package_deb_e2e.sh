@@ -45,7 +45,7 @@ trap cleanup EXIT
 
 # shellcheck source-path=SCRIPTDIR source=../support/checks.sh
 . "$(dirname "$0")/../support/checks.sh"
-apt() { apt-get -y -qq -o DPkg::Lock::Timeout=300 "$@" >"$work/apt.out" 2>&1; }
+apt() { apt-get -y -qq -o DPkg::Lock::Timeout=120 "$@" >"$work/apt.out" 2>&1; }
 
 # --- the package
 cpack -G DEB -B "$work/package" --config "$PILLORA_BUILD_DIR/CPackConfig.cmake" \
@@ -55,6 +55,9 @@ version=$(dpkg-deb -f "$deb" Version)
 dpkg-deb -c "$deb" | awk '{ print substr($6, 2) }' >"$work/contents"
 check "the package carries the programs, links and man pages" \
   [ "$(grep -cxE '/opt/pillora/(pillora|pillora-access-copy|pillora-fonts.conf)|/usr/bin/pillora|/usr/share/man/man1/pillora\.1\.gz' "$work/contents")" -eq 5 ]
+check "/usr/bin gets the links of the three programs people start, no helper" \
+  [ "$(grep '^/usr/bin/.' "$work/contents" | tr '\n' ' ')" = \
+    "/usr/bin/pillora /usr/bin/pillora-profile /usr/bin/velsor " ]
 check "the package owns none of the pharmacy's files" \
   bash -c "! grep -qiE '^/opt/pillora/(dbDrugProfile\.mdb|.*\.config)\$' '$work/contents'"
 
