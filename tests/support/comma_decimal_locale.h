@@ -1,6 +1,6 @@
 #pragma once
 // A locale whose decimal separator is the comma, made the process locale while the object
-// lives, as a window toolkit does at start-up. scripts/setup generates it.
+// lives, as a window toolkit does at start-up. scripts/setup --test generates it.
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -18,7 +18,7 @@ class CommaDecimalLocale {
  public:
   CommaDecimalLocale() : m_old(std::setlocale(LC_ALL, nullptr)) {
     const bool set = std::setlocale(LC_ALL, kCommaDecimalLocale) != nullptr;
-    EXPECT_TRUE(set) << kCommaDecimalLocale << " is not installed (scripts/setup makes it)";
+    EXPECT_TRUE(set) << kCommaDecimalLocale << " is not installed (scripts/setup --test makes it)";
   }
   ~CommaDecimalLocale() { std::setlocale(LC_ALL, m_old.c_str()); }
   CommaDecimalLocale(const CommaDecimalLocale&) = delete;

@@ -15,7 +15,7 @@ shift
 services=${PILLORA_SHARED_DIR:?}/test-services/postgres
 bin=/usr/lib/postgresql/15/bin
 if [ ! -x "$bin/initdb" ] || ! odbcinst -q -d -n "PostgreSQL Unicode" >/dev/null 2>&1; then
-  echo "skipped: postgresql-15 or odbc-postgresql is not installed (scripts/setup)"
+  echo "skipped: postgresql-15 or odbc-postgresql is not installed (scripts/setup --test)"
   exit 77
 fi
 if [ "$(id -u)" -ne 0 ]; then

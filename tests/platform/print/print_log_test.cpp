@@ -77,7 +77,7 @@ TEST(PrintLog, ALineThatCannotBeWrittenIsAPrinterError) {
 // Coordinates keep their decimal point under a locale whose decimal separator is a comma.
 TEST(PrintLog, CoordinatesIgnoreTheLocale) {
   ASSERT_NE(std::setlocale(LC_ALL, testing::kCommaDecimalLocale), nullptr)
-      << testing::kCommaDecimalLocale << " is missing (scripts/setup generates it)";
+      << testing::kCommaDecimalLocale << " is missing (scripts/setup --test generates it)";
   const Lines formatted = {formatTwips(1417.5F), formatTwips(963.9F), formatTwips(16838.0F)};
   std::setlocale(LC_ALL, "C");
   EXPECT_EQ(formatted, (Lines{"1417.50", "963.90", "16838.00"}));
