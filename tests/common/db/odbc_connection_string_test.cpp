@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "common/text/errors.h"
 
 namespace pillora {
@@ -32,7 +34,7 @@ TEST(AccessDriverChoice, TheEnginesDriverThenJetsLetterCaseIgnored) {
     std::vector<Text> installed;
     const char16_t* chosen;
   };
-  const Case cases[] = {
+  const std::vector<Case> cases{
       {{u"SQL Server", u"Microsoft Access Driver (*.mdb)",
         u"Microsoft Access Driver (*.mdb, *.accdb)"},
        u"Microsoft Access Driver (*.mdb, *.accdb)"},

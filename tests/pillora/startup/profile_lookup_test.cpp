@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <optional>
 #include <sstream>
+#include <vector>
 
 #include "pillora/profiletool/profile_csv.h"
 #include "pillora/profiletool/profile_database.h"
@@ -200,10 +201,10 @@ TEST_F(ProfileLookupTest, ADatabaseThatCannotBeReadIsNotedOncePerJob) {
     const char* what;
     std::optional<std::string> bytes;  // none: no file
   };
-  const Case cases[] = {{"no file", std::nullopt},
-                        {"damaged Access file", damagedAccess},
-                        {"SQLite file damaged after its header", damagedSqlite},
-                        {"SQLite file without tblDrugBag", noTable}};
+  const std::vector<Case> cases{{"no file", std::nullopt},
+                                {"damaged Access file", damagedAccess},
+                                {"SQLite file damaged after its header", damagedSqlite},
+                                {"SQLite file without tblDrugBag", noTable}};
   for (const Case& c : cases) {
     for (const bool drg : {false, true}) {
       SCOPED_TRACE(std::string(c.what) + (drg ? ", .drg lookup" : ", .ndrg lookup"));
