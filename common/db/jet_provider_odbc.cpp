@@ -14,7 +14,9 @@ std::unique_ptr<Backend> openJetProvider(const ConnectionSettings& settings) {
     throw DatabaseError("database file not found: " + toUtf8(file));
   }
   const std::string configured = environmentValue("PILLORA_ODBC_DRIVER");
-  const Text driver = configured.empty() ? Text(kAccessOdbcDriver) : fromUtf8(configured);
+  const Text driver = configured.empty()
+                          ? chooseAccessOdbcDriver(installedOdbcDrivers(), sizeof(void*) == 8)
+                          : fromUtf8(configured);
   return connectOdbc(odbcFileConnectionString(settings, driver));
 }
 

@@ -90,6 +90,22 @@ Text chooseOdbcDriver(const std::optional<Text>& configured, const std::vector<T
   return Text(hasMicrosoft ? kMicrosoftDriver : kFreeTds);
 }
 
+Text chooseAccessOdbcDriver(const std::vector<Text>& installed, bool program64Bit) {
+  for (const TextView driver : {kAccessOdbcDriver, kJetOdbcDriver}) {
+    const bool found = std::any_of(installed.begin(), installed.end(), [driver](const Text& name) {
+      return equalsIgnoreCase(name, driver);
+    });
+    if (found) return Text(driver);
+  }
+  if (!program64Bit) {
+    throw DatabaseError("the Access ODBC driver \"" + toUtf8(kJetOdbcDriver) +
+                        "\" is not installed");
+  }
+  throw DatabaseError("the Access ODBC driver \"" + toUtf8(kAccessOdbcDriver) +
+                      "\" is not installed (64-bit programs need Microsoft's 64-bit Access "
+                      "Database Engine); the 32-bit (x86) package needs none");
+}
+
 Text odbcConnectionString(const ConnectionSettings& settings, const Text& driver) {
   const Server server = serverOf(settings);
   return driverPair(driver) + serverPairs(server, driver) +

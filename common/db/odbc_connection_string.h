@@ -32,8 +32,16 @@ Text chooseOdbcDriver(const std::optional<Text>& configured, const std::vector<T
 // DatabaseError when the string names no Data Source or its port is not a number.
 Text odbcConnectionString(const ConnectionSettings& settings, const Text& driver);
 
-// The driver that reads Access files on Windows.
+// The drivers that read Access files on Windows: the Access Database Engine's (32-bit with
+// Office, 64-bit only where its 64-bit edition is installed), and Jet 4.0's, which every
+// 32-bit Windows program has and no 64-bit one can load.
 inline constexpr TextView kAccessOdbcDriver = u"Microsoft Access Driver (*.mdb, *.accdb)";
+inline constexpr TextView kJetOdbcDriver = u"Microsoft Access Driver (*.mdb)";
+
+// The first of kAccessOdbcDriver and kJetOdbcDriver that `installed` lists (letter case
+// ignored). DatabaseError naming the driver missing when it lists neither: for a 64-bit
+// program the Access Database Engine's, with the word that the 32-bit package needs none.
+Text chooseAccessOdbcDriver(const std::vector<Text>& installed, bool program64Bit);
 
 // A Jet provider string ("Data Source=<file>;Jet OLEDB:Database Password=<password>") as an
 // ODBC driver for files takes it: "Driver={<driver>};DBQ=<file>;PWD=<password>;", PWD left

@@ -156,20 +156,35 @@ Text drgProfileQuery(const Text& code) {
          u"'";
 }
 
+void ProfileLookup::noteUnreadable(const char* reason) {
+  if (m_state.notices != nullptr && !m_noted) {
+    *m_state.notices << "pillora: the drug-profile database cannot be opened: " << reason << "\n";
+  }
+  m_noted = true;
+}
+
 void ProfileLookup::connect() {
   // The first lookup opens the connection. On an open connection both steps fail and are
-  // skipped; after a failed open the next lookup tries again. The first failure of a job is
-  // noted once: the bags go out without the database's texts.
+  // skipped; after a failed open the next lookup tries again.
   attempt([this] { m_connection.ConnectionString(profileConnectionString()); });
   if (m_connection.State() == ObjectState::Open) return;
   try {
     m_connection.Open();
   } catch (const DatabaseError& error) {
-    if (m_state.notices != nullptr && !m_noted) {
-      *m_state.notices << "pillora: the drug-profile database cannot be opened: " << error.what()
-                       << "\n";
-    }
-    m_noted = true;
+    noteUnreadable(error.what());
+  }
+}
+
+bool ProfileLookup::query(Recordset& profile, const Text& sql) {
+  if (m_connection.State() != ObjectState::Open) return false;  // noted by connect()
+  try {
+    profile.Open(sql, m_connection);
+    return true;
+  } catch (const DatabaseError& error) {
+    // A file that opens but cannot be read (damaged after its header, no profile table)
+    // serves the job no better than one that does not open.
+    noteUnreadable(error.what());
+    return false;
   }
 }
 
@@ -180,7 +195,7 @@ void ProfileLookup::lookUpProfile(CDrugBagItem& record) {
   const Text key = searchKey(record.藥品代碼());
   if (mid(key, 3).empty() || !isSearchable(key)) return;
   Recordset profile;
-  if (!attempt([&] { profile.Open(profileSearchQuery(record.藥品代碼()), m_connection); })) {
+  if (!query(profile, profileSearchQuery(record.藥品代碼()))) {
     setWarning(record, nullptr);
     return;
   }
@@ -199,7 +214,7 @@ void ProfileLookup::lookUpDrgProfile(CDrugBagItem& record) {
   record.藥品代碼(code);
   if (!isSearchable(code)) return;
   Recordset profile;
-  if (!attempt([&] { profile.Open(drgProfileQuery(code), m_connection); })) return;
+  if (!query(profile, drgProfileQuery(code))) return;
   if (!profile.BOF()) copyColumns(profile, kDrgCopies, record);
   profile.Close();
 }

@@ -10,12 +10,13 @@
 // reactions for some brands. A ".drg" job searches the exact code and copies the texts
 // as they are.
 //
-// A database that cannot be opened or queried leaves the record as the job file gave it; a
-// failed open is noted once per job (RunState::notices). A code holding a LIKE pattern
-// character ("%", "_", "[", "*", "?", "#") is not searched and counts as not found. One connection
-// serves all lookups of a job; it is opened by the first lookup, tried again by later ones while it
-// fails, and released with the object.
+// A database that cannot be opened or queried leaves the record as the job file gave it; the
+// first failure, of the open or of a query, is noted once per job (RunState::notices). A code
+// holding a LIKE pattern character ("%", "_", "[", "*", "?", "#") is not searched and counts as not
+// found. One connection serves all lookups of a job; it is opened by the first lookup, tried again
+// by later ones while it fails, and released with the object.
 #include "common/db/connection.h"
+#include "common/db/recordset.h"
 #include "pillora/records/drug_bag_item.h"
 #include "pillora/records/run_state.h"
 
@@ -41,10 +42,14 @@ class ProfileLookup {
 
  private:
   void connect();
+  // Opens the record set; false when the connection is not open or the query fails.
+  bool query(Recordset& profile, const Text& sql);
+  // Notes the first failure of the job: the bags go out without the database's texts.
+  void noteUnreadable(const char* reason);
 
   const RunState& m_state;
   Connection m_connection;
-  bool m_noted = false;  // a failed open has been noted
+  bool m_noted = false;  // a failure has been noted
 };
 
 }  // namespace pillora

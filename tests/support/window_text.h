@@ -4,6 +4,7 @@
 #include "platform/window/windows_api.h"
 
 #include <string>
+#include <vector>
 
 namespace pillora::testing {
 
@@ -16,21 +17,27 @@ inline std::wstring windowText(HWND window) {
   return text;
 }
 
+// Every window below `window`, in Windows' order. The callback is a function of the Win32
+// calling convention (a lambda converts to it only where that is the C one: not on 32-bit).
+inline BOOL CALLBACK collectWindow(HWND each, LPARAM list) {
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(each);  // NOLINT(performance-no-int-to-ptr)
+  return TRUE;
+}
+inline std::vector<HWND> descendants(HWND window) {
+  std::vector<HWND> found;
+  EnumChildWindows(window, collectWindow, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
 // "title|text", the box's static texts in their order.
 inline std::wstring messageBoxText(HWND box) {
   std::wstring seen = windowText(box);
-  EnumChildWindows(
-      box,
-      [](HWND each, LPARAM collected) {
-        wchar_t className[16] = {};
-        GetClassNameW(each, className, 16);
-        const std::wstring text = windowText(each);
-        if (std::wstring(className) == L"Static" && !text.empty()) {
-          *reinterpret_cast<std::wstring*>(collected) += L"|" + text;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&seen));
+  for (HWND each : descendants(box)) {
+    wchar_t className[16] = {};
+    GetClassNameW(each, className, 16);
+    const std::wstring text = windowText(each);
+    if (std::wstring(className) == L"Static" && !text.empty()) seen += L"|" + text;
+  }
   return seen;
 }
 

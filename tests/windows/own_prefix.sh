@@ -21,6 +21,6 @@ make_prefix
 export WINEPREFIX=$work/prefix WINEDEBUG=-all LANG=zh_TW.UTF-8 LC_ALL='' \
   WINEDLLOVERRIDES="mscoree,mshtml="
 status=0
-/usr/lib/wine/wine64 "$program" "$@" || status=$?
+"$wine_loader" "$program" "$@" || status=$?
 /usr/lib/wine/wineserver -k 2>/dev/null || true
 exit "$status"

@@ -3,7 +3,7 @@
 # payload of its service pack ("a01.exe", "dbDrugProfile.mdb" in VELSOR_HOME) into the
 # "tools" folder of the Rimora folder the registry names, writing the lines the Linux build
 # writes (tests/e2e/velsor_deploy.out), and "destroy.bat" deletes itself. A missing payload
-# file or a missing setting changes nothing. Then the same through the window, clicked.
+# file or a missing setting changes nothing; the failure is in the job log "velsor.log". Then the same through the window, clicked.
 #
 # Usage: velsor_e2e.sh VELSOR_EXE TEMPLATE_PREFIX WIZARD_DRIVER_EXE
 source "$(dirname "${BASH_SOURCE[0]}")/velsor_wine.sh"
@@ -56,6 +56,8 @@ setup_case missing-payload "$work/missing-payload/Rimora"
 rm "$pack/a01.exe"
 run_velsor
 expect_payload_and_old_program_kept
+# The failure is on record in the job log, as the box said it.
+expect_logged velsor.log 'warning=更新失敗: 在進行更新程式前，請關閉目前正在執行的申報軟體。' 'status=0'
 
 # The Rimora folder is not set.
 setup_case no-setting "$work/no-setting/Rimora"

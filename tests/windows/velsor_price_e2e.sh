@@ -4,7 +4,8 @@
 # folder and replaces the rows of tblDrugs in "dbRimora.mdb", an SQLite file in the Rimora
 # folder the registry names, reached through unixODBC's SQLite driver. The table then holds
 # exactly the usable lines, Chinese text included, and "all.puf" is gone. A database that
-# does not open leaves the file and the table as they were.
+# does not open, or an Access database without an Access ODBC driver, leaves the file and the
+# table as they were; the failure is in the job log "velsor.log".
 #
 # Usage: velsor_price_e2e.sh VELSOR_EXE TEMPLATE_PREFIX
 source "$(dirname "${BASH_SOURCE[0]}")/velsor_wine.sh"
@@ -52,6 +53,17 @@ printf 'not a database' >"$database"
 run_velsor
 mv "$database.kept" "$database"
 expect_import_refused
+expect_logged velsor.log 'warning=錯誤: 更新藥價作業失敗，可能的原因為： ' 'status=0'
+
+# An Access "dbRimora.mdb" without an Access ODBC driver (none under Wine): nothing changes,
+# and the box and the job log name the driver missing.
+setup_case no-access-driver
+printf 'an Access file' >"$database"
+PILLORA_ODBC_DRIVER='' run_velsor
+grep -q $'^msgbox\t錯誤\t.*Access ODBC driver "Microsoft Access Driver (\\*.mdb' "$work/$case_name.out" ||
+  fail "no box names the driver: $(cat "$work/$case_name.out")"
+expect_logged velsor.log 'warning=錯誤: 更新藥價作業失敗，可能的原因為： the Access ODBC driver "Microsoft Access Driver (*.mdb'
+[ -e "$pack/all.puf" ] || fail "all.puf gone"
 
 [ "$failures" -eq 0 ] || exit 1
 echo "velsor.exe price update end to end: all cases passed"

@@ -16,7 +16,7 @@ fail() {
 settings='HKCU\Software\VB and VBA Program Settings\Rimora\Options'
 
 wine() {
-  WINEPREFIX=$work/prefix WINEDEBUG=-all LANG=zh_TW.UTF-8 LC_ALL='' /usr/lib/wine/wine64 "$@"
+  WINEPREFIX=$work/prefix WINEDEBUG=-all LANG=zh_TW.UTF-8 LC_ALL='' "$wine_loader" "$@"
 }
 
 # Waits up to a minute for a program started in the background to end; it must succeed.

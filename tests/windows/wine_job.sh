@@ -11,8 +11,11 @@ template=${3:?}
 source "$(dirname "${BASH_SOURCE[0]}")/wine_test.sh"
 
 # A PostScript printer NAME in the test's prefix, writing each document to FILE.
+# 32-bit programs need its driver for the x86 environment too.
 add_file_printer() { # printer name, file
-  "$kit" printer "$work/prefix" "$1" "$2"
+  local command=printer
+  [ "$wine_loader" = /usr/lib/wine/wine64 ] || command=printer32
+  "$kit" "$command" "$work/prefix" "$1" "$2"
 }
 
 # pillora.exe beside the sample job and its receipt; the profile database, an SQLite file
@@ -28,18 +31,26 @@ make_program_folder() {
   cp "$source/samples/sample.ndrg" "$source/samples/sample.dprf" "$work/"
 }
 
-# Runs pillora.exe on the sample job with one command line: job path TAB option TAB printer.
-# The print and label logs go to $work/print.log and $work/label.log.
-run_sample() { # print option, printer name
-  printf '"%s" %s\t%s\t%s' "$(windows_path "$work/pillora.exe")" \
-    "$(windows_path "$work/sample.ndrg")" "$1" "$2" >"$work/line"
+# Runs pillora.exe with one command line, job path TAB option TAB printer, as the host
+# starts it; its exit status is the function's, its output in $work/out. The print and label
+# logs go to $work/print.log and $work/label.log. The profile database is read through the
+# SQLite driver unless PILLORA_ODBC_DRIVER is set (empty: the Access driver).
+run_job() { # job file, print option, printer name
+  printf '"%s" %s\t%s\t%s' "$(windows_path "$work/pillora.exe")" "$(windows_path "$1")" "$2" "$3" \
+    >"$work/line"
+  local status=0
   WINEPREFIX=$work/prefix WINEDEBUG=-all LANG=zh_TW.UTF-8 LC_ALL='' DISPLAY='' \
-    PILLORA_HOME=$work/home PILLORA_ODBC_DRIVER=SQLite3 \
+    PILLORA_HOME=$work/home PILLORA_ODBC_DRIVER=${PILLORA_ODBC_DRIVER-SQLite3} \
     PILLORA_PRINT_LOG=$(windows_path "$work/print.log") \
     PILLORA_LABEL_LOG=$(windows_path "$work/label.log") \
-    /usr/lib/wine/wine64 "$launcher" "$(windows_path "$work/line")" >"$work/out" 2>&1 ||
-    fail "pillora.exe failed: $(cat "$work/out")"
+    "$wine_loader" "$launcher" "$(windows_path "$work/line")" >"$work/out" 2>&1 || status=$?
   # The printed document is complete once every process of the prefix (the spooler too) has
   # ended.
   WINEPREFIX=$work/prefix /usr/lib/wine/wineserver -w
+  return "$status"
+}
+
+# Runs pillora.exe on the sample job; it must succeed.
+run_sample() { # print option, printer name
+  run_job "$work/sample.ndrg" "$1" "$2" || fail "pillora.exe failed: $(cat "$work/out")"
 }

@@ -2,14 +2,17 @@
 # counted, Windows paths of Unix ones, a Wine prefix of its own cloned from the build
 # folder's.
 #
-# Needs: template (the build folder's prefix), PILLORA_SOURCE_DIR, PILLORA_SHARED_DIR.
-# Sets: work (removed at exit), source, kit.
+# Needs: template (the build folder's prefix), PILLORA_SOURCE_DIR, PILLORA_SHARED_DIR;
+# PILLORA_WINE when the programs are not 64-bit ones. Sets: work (removed at exit), source,
+# kit, wine_loader.
 set -euo pipefail
 
 source=${PILLORA_SOURCE_DIR:?}
 # No window reaches a display the test did not start itself (start_display).
 unset DISPLAY
 kit=${PILLORA_SHARED_DIR:?}/test-services/wine/wine-prefix.sh
+# The flavour's Wine loader: the 64-bit one, or the 32-bit one for the i686 build.
+wine_loader=${PILLORA_WINE:-/usr/lib/wine/wine64}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -19,6 +22,21 @@ fail() {
   failures=$((failures + 1))
 }
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+
+# The job log FILE ("pillora.log", "velsor.log", ...) in %LOCALAPPDATA%\Pillora of the
+# test's prefix, where the programs write it.
+job_log() { # file name
+  printf '%s' "$work/prefix/drive_c/users/$(id -un)/AppData/Local/Pillora/$1"
+}
+# The last line of a job log must hold each of the fields given (key=value, as written).
+expect_logged() { # file name, field...
+  local file=$1 line field
+  shift
+  line=$(tail -n 1 "$(job_log "$file")" 2>/dev/null) || true
+  for field in "$@"; do
+    [[ $'\t'"$line"$'\t' == *$'\t'"$field"* ]] || fail "$file lacks '$field': ${line:-no line}"
+  done
+}
 
 # A virtual X display of the test's own (Xvfb), for programs that open windows; DISPLAY names
 # it from then on. The server picks a free display number itself. Wine's windows are shown
@@ -45,7 +63,7 @@ start_display() {
 # and the .ini files of C:\windows in place: those are copied, so that what the test writes
 # there reaches neither the build folder's prefix nor another test's clone.
 make_prefix() {
-  "$source/scripts/wine-run" "$template" --version >/dev/null
+  PILLORA_WINE=$wine_loader "$source/scripts/wine-run" "$template" --version >/dev/null
   "$kit" clone "$template" "$work/prefix"
   local file
   for file in "$work"/prefix/*.reg "$work"/prefix/drive_c/windows/*.ini; do

@@ -19,6 +19,7 @@
 namespace {
 
 using pillora::testing::awaited;
+using pillora::testing::descendants;
 using pillora::testing::windowText;
 
 void print(const std::wstring& line) {
@@ -29,19 +30,6 @@ void print(const std::wstring& line) {
                       nullptr, nullptr);
   std::fwrite(utf8.data(), 1, utf8.size(), stdout);
   std::fputc('\n', stdout);
-}
-
-std::vector<HWND> descendants(HWND window) {
-  std::vector<HWND> found;
-  EnumChildWindows(
-      window,
-      [](HWND each, LPARAM list) {
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(
-            each);  // NOLINT(performance-no-int-to-ptr)
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  return found;
 }
 
 // The wizard's window once it is shown: made and filled in by then.

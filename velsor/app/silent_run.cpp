@@ -2,8 +2,10 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <iostream>
 
 #include "velsor/shell/mod_updatlet.h"
+#include "velsor/shell/noted_message_boxes.h"
 #include "velsor/shell/silent_view.h"
 #include "velsor/shell/system_services.h"
 #include "velsor/shell/utl_updator_view.h"
@@ -24,7 +26,8 @@ int runSilent(std::ostream& out) {
   const ControlFactory factory{{Text(kUpdatorViewName), [&page, &services] {
                                   return std::make_unique<utlUpdatorView>(page, services);
                                 }}};
-  const std::unique_ptr<frmOptionPanel> form = Main(factory, formView, files, page);
+  NotedMessageBoxes boxes(page, std::cerr);
+  const std::unique_ptr<frmOptionPanel> form = Main(factory, formView, files, boxes);
   dynamic_cast<utlUpdatorView&>(*form->getUserControl()).btnOk_Click();
   return 0;
 }

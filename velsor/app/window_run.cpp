@@ -1,9 +1,12 @@
 #include "velsor/app/window_run.h"
 
+#include <iostream>
+
 #include <QApplication>
 
 #include "platform/print/fonts_conf.h"
 #include "velsor/shell/mod_updatlet.h"
+#include "velsor/shell/noted_message_boxes.h"
 #include "velsor/shell/option_panel_window.h"
 #include "velsor/shell/qt_message_box.h"
 #include "velsor/shell/system_services.h"
@@ -16,7 +19,8 @@ int runWindow(int argc, char** argv) {
   makeProjectFontsCurrent("VELSOR_HOME", "velsor");
   QApplication app(argc, argv);
   OptionPanelWindow window;
-  QtMessageBoxes boxes(&window);
+  QtMessageBoxes shown(&window);
+  NotedMessageBoxes boxes(shown, std::cerr);
   SystemServices services([] { QCoreApplication::exit(0); });
   FileStore files;
   const ControlFactory factory{{Text(kUpdatorViewName), [&window, &services] {

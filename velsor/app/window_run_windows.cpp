@@ -2,6 +2,7 @@
 #include "platform/window/windows_api.h"
 
 #include <exception>
+#include <iostream>
 #include <memory>
 
 #include "common/text/convert.h"
@@ -9,6 +10,7 @@
 #include "platform/window/message_loop.h"
 #include "velsor/app/window_run.h"
 #include "velsor/shell/mod_updatlet.h"
+#include "velsor/shell/noted_message_boxes.h"
 #include "velsor/shell/system_services.h"
 #include "velsor/shell/win32/form_window.h"
 #include "velsor/shell/win32/message_box.h"
@@ -21,7 +23,8 @@ namespace {
 int runWizard() {
   const DeviceScale scale = screenScale();
   Win32OptionPanel window(scale);
-  Win32MessageBoxes boxes(window.window());
+  Win32MessageBoxes shown(window.window());
+  NotedMessageBoxes boxes(shown, std::cerr);
   bool ended = false;
   SystemServices services([&ended] {
     ended = true;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "common/text/errors.h"
 
 namespace pillora {
@@ -25,6 +27,48 @@ TEST(OdbcDriverChoice, SettingFirstThenMicrosoftsDriverThenFreeTds) {
   EXPECT_EQ(chooseOdbcDriver(Text(), withMicrosoft), u"ODBC Driver 18 for SQL Server");
   EXPECT_EQ(chooseOdbcDriver(std::nullopt, without), u"FreeTDS");
   EXPECT_EQ(chooseOdbcDriver(std::nullopt, {}), u"FreeTDS");
+}
+
+TEST(AccessDriverChoice, TheEnginesDriverThenJetsLetterCaseIgnored) {
+  struct Case {
+    std::vector<Text> installed;
+    const char16_t* chosen;
+  };
+  const std::vector<Case> cases{
+      {{u"SQL Server", u"Microsoft Access Driver (*.mdb)",
+        u"Microsoft Access Driver (*.mdb, *.accdb)"},
+       u"Microsoft Access Driver (*.mdb, *.accdb)"},
+      {{u"SQL Server", u"microsoft access driver (*.MDB)"}, u"Microsoft Access Driver (*.mdb)"},
+  };
+  for (const Case& c : cases) {
+    for (const bool program64Bit : {false, true}) {
+      EXPECT_EQ(chooseAccessOdbcDriver(c.installed, program64Bit), c.chosen);
+    }
+  }
+}
+
+TEST(AccessDriverChoice, NoneInstalledNamesTheDriverAndTheFlavourThatNeedsNone) {
+  struct Case {
+    bool program64Bit;
+    const char* message;
+  };
+  for (const Case& c :
+       {Case{true,
+             "the Access ODBC driver \"Microsoft Access Driver (*.mdb, *.accdb)\" is not installed "
+             "(64-bit programs need Microsoft's 64-bit Access Database Engine); the 32-bit (x86) "
+             "package needs none"},
+        Case{false,
+             "the Access ODBC driver \"Microsoft Access Driver (*.mdb)\" is not installed"}}) {
+    for (const std::vector<Text>& installed :
+         {std::vector<Text>{}, std::vector<Text>{u"SQLite3", u"MDBTools", u"Microsoft Access"}}) {
+      try {
+        chooseAccessOdbcDriver(installed, c.program64Bit);
+        ADD_FAILURE() << "a driver was chosen";
+      } catch (const DatabaseError& error) {
+        EXPECT_STREQ(error.what(), c.message);
+      }
+    }
+  }
 }
 
 struct Translation {

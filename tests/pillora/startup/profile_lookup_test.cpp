@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <sstream>
+#include <vector>
 
 #include "pillora/profiletool/profile_csv.h"
 #include "pillora/profiletool/profile_database.h"
@@ -180,25 +182,50 @@ TEST_F(ProfileLookupTest, ACodeWithAPatternCharacterIsNotSearched) {
             u"SELECT * FROM tblDrugBag WHERE 藥品代碼 LIKE 'A%' AND  (藥品代碼 LIKE '%__%%%%%%')");
 }
 
-TEST_F(ProfileLookupTest, ADatabaseThatCannotBeOpenedIsNotedOncePerJob) {
-  std::string damaged = readFileBytes(testing::sharedFixture("jet/V2000_no-password.mdb"));
-  damaged[0x2037] = '\xff';  // makes the Access reader crash
-  std::filesystem::remove(database());
-  for (const char* bytes : {"", "damaged"}) {
-    SCOPED_TRACE(bytes);
-    if (*bytes != '\0') m_home.write("dbDrugProfile.mdb", damaged);
-    std::ostringstream notices;
-    m_state.notices = &notices;
-    ProfileLookup job(m_state);
-    for (const char16_t* brand : {u"Phenytoin", u"Panadol", u"Phenytoin"}) {
-      CDrugBagItem item = drug(u"AC12345100", brand);
-      job.lookUpProfile(item);
-      EXPECT_EQ(item.藥品名稱(), u"job name");
-      EXPECT_EQ(item.警語(), Text(brand) == u"Panadol" ? Text() : Text(kWarningB));
+// Every way a database cannot serve the job: no file, a damaged Access file (the reader
+// crashes), an SQLite file without the profile table, an SQLite file damaged after its header
+// (it opens, its first query fails). Each is noted once per job, in the same words, whichever
+// lookup meets it first; the records keep the job's values.
+TEST_F(ProfileLookupTest, ADatabaseThatCannotBeReadIsNotedOncePerJob) {
+  std::string damagedAccess = readFileBytes(testing::sharedFixture("jet/V2000_no-password.mdb"));
+  damagedAccess[0x2037] = '\xff';  // makes the Access reader crash
+  std::string damagedSqlite = readFileBytes(database());
+  std::fill(damagedSqlite.begin() + 100, damagedSqlite.end(), '\xee');
+  // The table renamed throughout the schema: a sound file without tblDrugBag.
+  std::string noTable = readFileBytes(database());
+  for (size_t at = noTable.find("tblDrugBag"); at != std::string::npos;
+       at = noTable.find("tblDrugBag", at)) {
+    noTable.replace(at, 10, "tblDrugBog");
+  }
+  struct Case {
+    const char* what;
+    std::optional<std::string> bytes;  // none: no file
+  };
+  const std::vector<Case> cases{{"no file", std::nullopt},
+                                {"damaged Access file", damagedAccess},
+                                {"SQLite file damaged after its header", damagedSqlite},
+                                {"SQLite file without tblDrugBag", noTable}};
+  for (const Case& c : cases) {
+    for (const bool drg : {false, true}) {
+      SCOPED_TRACE(std::string(c.what) + (drg ? ", .drg lookup" : ", .ndrg lookup"));
+      std::filesystem::remove(database());
+      if (c.bytes) m_home.write("dbDrugProfile.mdb", *c.bytes);
+      std::ostringstream notices;
+      m_state.notices = &notices;
+      ProfileLookup job(m_state);
+      for (const char16_t* brand : {u"Phenytoin", u"Panadol", u"Phenytoin"}) {
+        CDrugBagItem item = drug(u"AC12345100", brand);
+        drg ? job.lookUpDrgProfile(item) : job.lookUpProfile(item);
+        EXPECT_EQ(item.藥品名稱(), u"job name");
+        if (!drg) {
+          EXPECT_EQ(item.警語(), Text(brand) == u"Panadol" ? Text() : Text(kWarningB));
+        }
+      }
+      const std::string text = notices.str();
+      EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << text;
+      EXPECT_TRUE(text.starts_with("pillora: the drug-profile database cannot be opened: "))
+          << text;
     }
-    const std::string text = notices.str();
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << text;
-    EXPECT_TRUE(text.starts_with("pillora: the drug-profile database cannot be opened: ")) << text;
   }
 }
 

@@ -154,9 +154,20 @@ TEST(Form1Window, EachClickOfCommand1PrintsOneBagNamedForm1OnTheDefaultPrinter) 
   }
 }
 
+// The last line of the program's job log in %LOCALAPPDATA%\Pillora, as Windows names the
+// folder to this process.
+std::string lastJobLogLine() {
+  const wchar_t* localAppData = _wgetenv(L"LOCALAPPDATA");
+  if (localAppData == nullptr) return {};
+  const std::vector<std::string> lines =
+      logFileLines(std::filesystem::path(localAppData) / L"Pillora" / L"pillora-testform.log");
+  return lines.empty() ? std::string() : lines.back();
+}
+
 // The real program, Command1 clicked once: a print that fails shows its message in a box
 // titled "pillora-testform" and, once the box is answered, the program ends with status 1;
-// after one that prints the window stays until it is closed (status 0).
+// after one that prints the window stays until it is closed (status 0). Either way the run's
+// line in the job log holds the status, and the message of a failure.
 TEST(Form1Program, AFailedClickShowsItsMessageAndEndsTheProgramWithStatus1) {
   struct Case {
     const char* name;
@@ -198,6 +209,12 @@ TEST(Form1Program, AFailedClickShowsItsMessageAndEndsTheProgramWithStatus1) {
     }
     EXPECT_EQ(program.exitStatus(), each.status);
     EXPECT_EQ(drawnTexts(logFileLines(folder.file("print.log"))).size(), each.texts);
+    const std::string line = lastJobLogLine() + "\t";
+    EXPECT_NE(line.find("\tstatus=" + std::to_string(each.status) + "\t"), std::string::npos)
+        << line;
+    if (each.box) {
+      EXPECT_NE(line.find("\tmessage=" + toUtf8(textOf(*each.box))), std::string::npos) << line;
+    }
   }
 }
 
