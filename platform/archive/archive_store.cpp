@@ -129,10 +129,13 @@ std::vector<std::pair<Day, std::filesystem::path>> ArchiveFolder::days() const {
 }
 
 std::vector<std::filesystem::path> ArchiveFolder::removeDaysBefore(Day firstKept, Day today) const {
+  std::error_code error;
+  if (!std::filesystem::is_directory(m_root, error)) {
+    return {};  // nothing archived yet (or no folder to archive in: storing will say so)
+  }
   const std::filesystem::path mark = m_root / kRemovalMark;
   const std::string todayText = dayText(today);
   std::string last;
-  std::error_code error;
   if (std::filesystem::is_regular_file(std::filesystem::symlink_status(mark, error))) {
     last = readFileBytes(pathToUtf8(mark), todayText.size() + 1);
   }

@@ -38,7 +38,8 @@ class ArchiveFolder {
 
   // The day folders older than `firstKept` are removed; at most once a day (a mark in the
   // root folder holds the day of the last removal), never a folder other than a day's.
-  // Returns the folders removed; FileError names a folder that could not be removed.
+  // Returns the folders removed (none while the root is no folder); FileError names a
+  // folder that could not be removed.
   std::vector<std::filesystem::path> removeDaysBefore(Day firstKept, Day today) const;
 
   // The archived files of the days from `from` to `to` (both included; open when absent),
