@@ -57,6 +57,14 @@ float cm(float centimetres) {
   return centimetres * static_cast<float>(kTwipsPerCm);
 }
 
+// The whole millimetres and centimetres of the grid.
+float mm(int millimetres) {
+  return mm(static_cast<float>(millimetres));
+}
+float cm(int centimetres) {
+  return cm(static_cast<float>(centimetres));
+}
+
 // A number of centimetres as the settings file writes it: a point, no needless zeros.
 std::string centimetres(double value) {
   std::array<char, 32> buffer{};

@@ -1,6 +1,7 @@
 #include "platform/archive/archive_store.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <cstdio>
@@ -45,10 +46,10 @@ std::optional<Day> dayOf(std::string_view year, std::string_view month, std::str
 }
 
 std::string dayText(Day day) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(day.year()),
+  std::array<char, 16> text{};
+  std::snprintf(text.data(), text.size(), "%04d-%02u-%02u", static_cast<int>(day.year()),
                 static_cast<unsigned>(day.month()), static_cast<unsigned>(day.day()));
-  return text;
+  return text.data();
 }
 
 std::filesystem::path dayFolder(const std::filesystem::path& root, Day day) {
@@ -102,7 +103,7 @@ std::filesystem::path ArchiveFolder::store(const std::string& pdf, const std::st
   StagedFile file(folder / pathFromUtf8(stem + ".pdf"), pdf, StagedFile::Access::Private);
   for (int number = 1; number <= kMostNamesakes; ++number) {
     const std::string name = number == 1 ? stem : stem + "-" + std::to_string(number);
-    const std::filesystem::path path = folder / pathFromUtf8(name + ".pdf");
+    std::filesystem::path path = folder / pathFromUtf8(name + ".pdf");
     if (file.moveToNewName(path)) {
       return path;
     }

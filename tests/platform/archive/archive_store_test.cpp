@@ -97,6 +97,7 @@ TEST(ArchiveStoreTest, ListsTheFilesOfTheDaysAsked) {
   scratch.write("2026/12/08/090000-d.ndrg.pdf", "");
   const auto names = [](const std::vector<fs::path>& files) {
     std::vector<std::string> result;
+    result.reserve(files.size());
     for (const fs::path& file : files) result.push_back(file.filename().string());
     return result;
   };
