@@ -32,11 +32,29 @@ int calibrate(const std::vector<Text>& args, const PrinterSource& findPrinters, 
   return kExitOk;
 }
 
+// The command and its arguments: separated by TABs (a shell's arguments, joined), or, as
+// Windows hands over the line as it was written, the command up to the first blank and the
+// rest as one argument, a printer name with or without quotes.
+std::vector<Text> toolArguments(const Text& commandLine) {
+  if (commandLine.find(u'\t') != Text::npos) {
+    return split(commandLine, u"\t");
+  }
+  const std::size_t blank = commandLine.find(u' ');
+  if (blank == Text::npos) {
+    return {commandLine};
+  }
+  Text rest = trimBlanks(commandLine.substr(blank + 1));
+  if (rest.size() >= 2 && rest.front() == u'"' && rest.back() == u'"') {
+    rest = rest.substr(1, rest.size() - 2);
+  }
+  return {commandLine.substr(0, blank), rest};
+}
+
 }  // namespace
 
 std::optional<int> runToolCommand(const Text& commandLine, const PrinterSource& findPrinters,
                                   StartupIo io) {
-  const std::vector<Text> args = split(commandLine, u"\t");
+  const std::vector<Text> args = toolArguments(commandLine);
   const Text& command = args.front();
   if (command != u"--calibrate" && command != u"--archive-find") {
     return std::nullopt;
