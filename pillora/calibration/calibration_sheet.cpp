@@ -23,10 +23,10 @@ constexpr float kCrossArm = 1.0F;
 // Frames are drawn twice, one millimetre apart, to stand out from the grid.
 constexpr float kFrameGap = 1.0F;
 
-constexpr TextView kSheetFont = u"微軟正黑體";
+constexpr TextView kSheetFont = u"標楷體";
 constexpr float kNumberSize = 6.0F;
 constexpr float kLabelSize = 7.0F;
-constexpr float kTextSize = 9.0F;
+constexpr float kTextSize = 8.0F;
 constexpr float kTitleSize = 14.0F;
 // Where the sheet's own texts begin, in centimetres: below the fields of the bag.
 constexpr float kTextLeftCm = 1.5F;
