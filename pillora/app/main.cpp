@@ -2,6 +2,7 @@
 #include <exception>
 #include <iostream>
 
+#include "pillora/archive/job_archive.h"
 #include "pillora/startup/drg_job_reader.h"
 #include "pillora/startup/mod_pillfold.h"
 #include "pillora/startup/multi_drug_job_reader.h"
@@ -12,6 +13,15 @@
 #include "platform/print/installed_printers.h"
 
 namespace {
+
+// The reader prints through the archive: what it prints is also kept there (archive.config).
+pillora::JobReader archived(pillora::JobReader reader) {
+  using namespace pillora;
+  return [reader = std::move(reader)](const Text& path, RunState& run, PrinterSurface& surface) {
+    printArchived(
+        path, surface, [&](PrinterSurface& printer) { reader(path, run, printer); }, std::cerr);
+  };
+}
 
 int printJob(int argc, char** argv) {
   using namespace pillora;
@@ -27,7 +37,7 @@ int printJob(int argc, char** argv) {
       labels.setJobName(path);
       readNdrgJob(path, run, surface, labels.port());
     };
-    const JobReaders readers{ndrg, readDrgJob, readMultiDrugJob};
+    const JobReaders readers{archived(ndrg), archived(readDrgJob), archived(readMultiDrugJob)};
     return Main(commandLine, findPrinters, readers, {std::cout, std::cerr});
   } catch (const std::exception& error) {
     // Whatever went wrong, the host application gets one line and a failed status.

@@ -25,7 +25,10 @@ void LayoutPrinter::loadLayoutConfig() {
   if (m_layoutLoaded) return;
   m_layoutLoaded = true;  // looked at once per engine, even when missing or unreadable
   std::vector<Text> lines;
-  const auto load = [&lines](const std::string& path) { lines = readTextLines(path); };
+  const auto load = [this, &lines](const std::string& path) {
+    lines = readTextLines(path);
+    m_layoutFile = path;
+  };
   if (!readSettingsFile(kLayoutFile, load)) return;
   Text offsets = lines.empty() ? Text() : lines[0];
   const Text paged = lines.size() > 1 ? lines[1] : Text();

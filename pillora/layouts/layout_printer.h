@@ -2,6 +2,9 @@
 // What every bag layout draws with: the two text-placement primitives, the time-of-day
 // mark, the page setup read from "layout.config" and the settings context of one print
 // engine. Layout positions are centimetres, turned into twips at 567 per centimetre.
+#include <optional>
+#include <string>
+
 #include "common/print/printer_surface.h"
 #include "pillora/config/config.h"
 #include "pillora/records/run_state.h"
@@ -42,6 +45,8 @@ class LayoutPrinter {
   double offsetY() const { return m_offsetY; }
   double layoutExtra() const { return m_layoutExtra; }
   bool pagedLayout() const { return m_pagedLayout; }
+  // The "layout.config" the page setup was read from; nothing when there was none.
+  const std::optional<std::string>& layoutFile() const { return m_layoutFile; }
 
   // Configured font, size, pen at (x + 3.3 + offX, y - 0.3 + offY) cm, then the text.
   void printTextAt(float size, float x, float y, const Text& text);
@@ -61,6 +66,7 @@ class LayoutPrinter {
   double m_layoutExtra = 0.0;
   bool m_layoutLoaded = false;
   bool m_pagedLayout = false;
+  std::optional<std::string> m_layoutFile;
 };
 
 }  // namespace pillora

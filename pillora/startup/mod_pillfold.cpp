@@ -8,6 +8,7 @@
 #include "common/text/convert.h"
 #include "common/text/errors.h"
 #include "pillora/flags/flags.h"
+#include "pillora/startup/tool_commands.h"
 #include "platform/files/files.h"
 
 namespace pillora {
@@ -33,6 +34,8 @@ void takeSheetNumber(const Text& commandLine, RunState& run) {
   }
 }
 
+}  // namespace
+
 // Every printer whose trimmed device name (or queue name) equals the trimmed wanted name
 // becomes current in turn, so the last match wins; no match keeps the default printer.
 void choosePrinter(const Text& wanted, Printers& printers) {
@@ -44,6 +47,8 @@ void choosePrinter(const Text& wanted, Printers& printers) {
     }
   }
 }
+
+namespace {
 
 const JobReader& readerFor(const Text& path, const JobReaders& readers) {
   if (endsWith(path, u".ndrg")) return readers.ndrg;
@@ -73,6 +78,9 @@ int Main(const Text& commandLine, const PrinterSource& findPrinters, const JobRe
   if (commandLine == u"--help") {
     io.out << kUsage << "\n";
     return kExitOk;
+  }
+  if (const auto status = runToolCommand(commandLine, findPrinters, io)) {
+    return *status;
   }
   takeSheetNumber(commandLine, run);
   const std::vector<Text> fields = split(commandLine, u"\t");

@@ -40,6 +40,10 @@ using PrinterSource = std::function<Printers&()>;
 int Main(const Text& commandLine, const PrinterSource& findPrinters, const JobReaders& readers,
          StartupIo io);
 
+// Every printer whose trimmed device name (or queue name) equals the trimmed wanted name
+// becomes current in turn, so the last match wins; no match keeps the default printer.
+void choosePrinter(const Text& wanted, Printers& printers);
+
 // The raw command line from program arguments: one argument is taken as it is (the host
 // application's line, tabs inside); several are joined with TAB.
 Text commandLineFromArguments(int argc, const char* const* argv);

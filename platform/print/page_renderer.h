@@ -45,8 +45,9 @@ struct PageOrigin {
 
 class PageRenderer : public PageSink, private PageSequence::Pages {
  public:
-  explicit PageRenderer(std::unique_ptr<DocumentTarget> target, PageOrigin origin = {})
-      : m_target(std::move(target)), m_origin(origin) {}
+  explicit PageRenderer(std::unique_ptr<DocumentTarget> target, PageOrigin origin = {},
+                        PageCount count = PageCount::Printed)
+      : m_target(std::move(target)), m_origin(origin), m_pages(*this, count) {}
 
   void text(const Pen& pen, const Text& text) override;
   void line(float x1, float y1, float x2, float y2) override;
@@ -64,7 +65,7 @@ class PageRenderer : public PageSink, private PageSequence::Pages {
   std::unique_ptr<DocumentTarget> m_target;
   PageOrigin m_origin;
   cairo_t* m_page = nullptr;  // none while no document is open
-  PageSequence m_pages{*this};
+  PageSequence m_pages;
 };
 
 }  // namespace pillora

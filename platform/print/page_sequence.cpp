@@ -10,14 +10,19 @@ void PageSequence::draw() {
   if (!m_open) {
     m_pendingBreaks = 0;
     m_pages.beginPage();
-    m_open = true;
-    currentRun().countPage();
+    pageBegun();
   }
   for (; m_pendingBreaks > 0; --m_pendingBreaks) {
     m_open = false;  // the page is gone once it is ended, even when that fails
     m_pages.endPage();
     m_pages.beginPage();
-    m_open = true;
+    pageBegun();
+  }
+}
+
+void PageSequence::pageBegun() {
+  m_open = true;
+  if (m_count == PageCount::Printed) {
     currentRun().countPage();
   }
 }

@@ -9,6 +9,10 @@
 
 namespace pillora {
 
+// Whether the pages are handed to a printer (and count in the run's record) or are a copy
+// of pages printed elsewhere (the archive).
+enum class PageCount { Printed, Copy };
+
 class PageSequence {
  public:
   // What makes the pages.
@@ -23,7 +27,8 @@ class PageSequence {
     virtual void endDocument() = 0;
   };
 
-  explicit PageSequence(Pages& pages) : m_pages(pages) {}
+  explicit PageSequence(Pages& pages, PageCount count = PageCount::Printed)
+      : m_pages(pages), m_count(count) {}
 
   // Before each drawing call: begins the document, or the pages of the breaks marked since
   // the last drawing. A page that fails to end or begin leaves no document open.
@@ -34,7 +39,11 @@ class PageSequence {
   void drop();
 
  private:
+  // One more page begun.
+  void pageBegun();
+
   Pages& m_pages;
+  PageCount m_count;
   bool m_open = false;
   int m_pendingBreaks = 0;
 };

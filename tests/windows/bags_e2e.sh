@@ -8,7 +8,9 @@
 #  - the PostScript document carries the job file's name as its title,
 #  - it shows the patient's name and the drug's Chinese name where the Linux build's page
 #    shows them (tests/e2e/sample_bags.origins), within a point, measured from the corner of
-#    the printer's printable area.
+#    the printer's printable area,
+#  - with an archive folder set, the bags print all the same and one warning says that this
+#    build keeps no archive.
 #
 # Usage: bags_e2e.sh PILLORA_EXE HOST_LAUNCH_EXE TEMPLATE_PREFIX
 source "$(dirname "${BASH_SOURCE[0]}")/wine_job.sh"
@@ -16,7 +18,11 @@ source "$(dirname "${BASH_SOURCE[0]}")/wine_job.sh"
 make_prefix
 add_file_printer 'Bag Printer 1' "$work/bag.ps"
 make_program_folder
-run_sample '全部列印' 'Bag Printer 1'
+PILLORA_ARCHIVE_DIR=$(windows_path "$work/archive") run_sample '全部列印' 'Bag Printer 1'
+grep -c . "$work/out" | grep -qx 1 &&
+  grep -q 'cannot archive the printed bags of sample.ndrg: the Windows build' "$work/out" ||
+  fail "not one warning of the archive: $(cat "$work/out")"
+[ -e "$work/archive" ] && fail "the Windows build made an archive folder"
 
 expected=$source/tests/e2e/sample_bags.log
 if [ "$(head -n 1 "$work/print.log")" != $'printer\tBag Printer 1' ]; then

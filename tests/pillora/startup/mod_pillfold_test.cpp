@@ -9,24 +9,13 @@
 #include <sstream>
 
 #include "common/text/errors.h"
-#include "tests/support/recording_printer.h"
+#include "tests/support/fake_printers.h"
 #include "tests/support/temp_folder.h"
 
 namespace pillora {
 namespace {
 
-class FakePrinters : public Printers {
- public:
-  std::vector<PrinterEntry> entries;
-  std::vector<std::size_t> chosen;
-  Text jobName;
-  testing::RecordingPrinter recorder;
-
-  std::vector<PrinterEntry> list() override { return entries; }
-  void choose(std::size_t index) override { chosen.push_back(index); }
-  PrinterSurface& current() override { return recorder.surface(); }
-  void setJobName(const Text& jobPath) override { jobName = jobPath; }
-};
+using testing::FakePrinters;
 
 struct Call {
   std::string reader;

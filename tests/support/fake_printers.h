@@ -1,0 +1,24 @@
+#pragma once
+// The printers of a machine for start-up tests: a list to choose from, the choices made, the
+// job name given, and one recording printer as the current one.
+#include <vector>
+
+#include "common/print/printer_surface.h"
+#include "tests/support/recording_printer.h"
+
+namespace pillora::testing {
+
+class FakePrinters : public Printers {
+ public:
+  std::vector<PrinterEntry> entries;
+  std::vector<std::size_t> chosen;
+  Text jobName;
+  RecordingPrinter recorder;
+
+  std::vector<PrinterEntry> list() override { return entries; }
+  void choose(std::size_t index) override { chosen.push_back(index); }
+  PrinterSurface& current() override { return recorder.surface(); }
+  void setJobName(const Text& jobPath) override { jobName = jobPath; }
+};
+
+}  // namespace pillora::testing
