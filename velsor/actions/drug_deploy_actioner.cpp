@@ -58,19 +58,30 @@ std::optional<CDrugDeployActioner::Paths> CDrugDeployActioner::prepare() {
   return paths;
 }
 
-// Both files are copied in full under temporary names first; only then do they replace the
-// old program and database, each in one step.
+// Both files are copied in full under temporary names first. Then the old program is set
+// aside, and the new program and the new database take their names. Should either fail, the
+// old program comes back: the program and the database in place always belong together.
 void CDrugDeployActioner::replaceTargets(const Paths& paths) {
   std::vector<fs::path> staged;
+  std::optional<fs::path> oldProgram;
+  bool newProgramInPlace = false;
   try {
     staged.push_back(m_files.stageCopy(paths.sourceProgram, paths.targetProgram));
     staged.push_back(m_files.stageCopy(paths.sourceDatabase, paths.targetDatabase));
+    oldProgram = m_files.setAside(paths.targetProgram);
     m_files.rename(staged[0], paths.targetProgram);
+    newProgramInPlace = true;
     m_files.rename(staged[1], paths.targetDatabase);
   } catch (const AppError&) {
+    if (oldProgram) {
+      attempt([&] { m_files.rename(*oldProgram, paths.targetProgram); });
+    } else if (newProgramInPlace) {
+      attempt([&] { m_files.remove(paths.targetProgram); });
+    }
     for (const fs::path& copy : staged) attempt([&] { m_files.remove(copy); });
     throw;
   }
+  if (oldProgram) attempt([&] { m_files.remove(*oldProgram); });
 }
 
 }  // namespace pillora

@@ -18,7 +18,8 @@ namespace fs = std::filesystem;
 namespace pillora::testing {
 namespace {
 
-// The real file operations, one of which fails as a locked file or a full disk would.
+// The real file operations, one of which fails once as a locked file or a full disk would:
+// "stage" a copy to `path`, "rename" a file to `path`, "move away" the file at `path`.
 class FailingFileStore : public FileStore {
  public:
   fs::path stageCopy(const fs::path& from, const fs::path& to) override {
@@ -26,6 +27,7 @@ class FailingFileStore : public FileStore {
     return FileStore::stageCopy(from, to);
   }
   void rename(const fs::path& staged, const fs::path& to) override {
+    failIf("move away", staged);
     failIf("rename", to);
     FileStore::rename(staged, to);
   }
@@ -34,8 +36,10 @@ class FailingFileStore : public FileStore {
   fs::path path;
 
  private:
-  void failIf(const std::string& what, const fs::path& target) const {
-    if (what == operation && target == path) throw FileError("locked: " + pathToUtf8(target));
+  void failIf(const std::string& what, const fs::path& file) {
+    if (what != operation || file != path) return;
+    operation.clear();
+    throw FileError("locked: " + pathToUtf8(file));
   }
 };
 
@@ -145,12 +149,27 @@ TEST_F(Actions, DeployThatCannotCompleteKeepsTheOldProgram) {
       {"setting unreadable", [this] { setting.damage(); }},
       {"old program locked",
        [this] {
+         files.operation = "move away";
+         files.path = program;
+       }},
+      {"new program cannot take its name",
+       [this] {
          files.operation = "rename";
+         files.path = program;
+       }},
+      {"program copy fails",
+       [this] {
+         files.operation = "stage";
          files.path = program;
        }},
       {"database copy fails",
        [this] {
          files.operation = "stage";
+         files.path = tools / "dbDrugProfile.mdb";
+       }},
+      {"old database locked",
+       [this] {
+         files.operation = "rename";
          files.path = tools / "dbDrugProfile.mdb";
        }},
   };
