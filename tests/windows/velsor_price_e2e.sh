@@ -49,7 +49,7 @@ expect_imported "$expected"
 setup_case no-database
 mv "$database" "$database.kept"
 printf 'not a database' >"$database"
-run_velsor
+run_velsor 1
 mv "$database.kept" "$database"
 expect_import_refused
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "common/text/attempt.h"
+#include "velsor/actions/action_failure.h"
 #include "velsor/actions/deployed_names.h"
 #include "velsor/actions/rimora_folder.h"
 #include "velsor/shell/step_list.h"
@@ -34,8 +35,8 @@ void CDrugDeployActioner::action(utlUpdatorView& p_form) {
     p_form.setProgressBarValue(60);
     p_form.setMessgaeValue(getMessageString(1));
     replaceTargets(*paths);
-  } catch (const AppError&) {
-    showUpdateFailure(m_boxes);
+  } catch (const AppError& error) {
+    showUpdateFailure(m_boxes, p_form, error.what());
     return;
   }
   p_form.setMessgaeValue(getMessageString(2));

@@ -5,6 +5,7 @@
 #include "common/db/recordset.h"
 #include "common/text/attempt.h"
 #include "common/text/textfile.h"
+#include "velsor/actions/action_failure.h"
 #include "velsor/actions/drug_price_line.h"
 #include "velsor/actions/rimora_connection.h"
 #include "velsor/actions/rimora_folder.h"
@@ -63,8 +64,9 @@ void C16180301::action(utlUpdatorView& p_form) {
     m_rimoraConnection->Close();
   } catch (const AppError& error) {
     abandon();
-    m_boxes.showMessageBox({u"更新藥價作業失敗，可能的原因為：\r\n" + fromUtf8(error.what()),
-                            u"錯誤", MessageBox::Icon::Critical});
+    failAction(m_boxes, p_form,
+               {u"更新藥價作業失敗，可能的原因為：", u"錯誤", MessageBox::Icon::Critical},
+               error.what());
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <iostream>
 
 #include "velsor/shell/mod_updatlet.h"
 #include "velsor/shell/silent_view.h"
@@ -26,7 +27,7 @@ int runSilent(std::ostream& out) {
                                 }}};
   const std::unique_ptr<frmOptionPanel> form = Main(factory, formView, files, page);
   dynamic_cast<utlUpdatorView&>(*form->getUserControl()).btnOk_Click();
-  return 0;
+  return wizardExitStatus(*form, std::cerr);
 }
 
 }  // namespace pillora

@@ -2,6 +2,7 @@
 #include "platform/window/windows_api.h"
 
 #include <exception>
+#include <iostream>
 #include <memory>
 
 #include "common/text/convert.h"
@@ -37,7 +38,8 @@ int runWizard() {
                                 }}};
   const std::unique_ptr<frmOptionPanel> form = Main(factory, window, files, boxes);
   window.bind(*form);
-  return runMessageLoop(ended);
+  const int status = runMessageLoop(ended);
+  return status != 0 ? status : wizardExitStatus(*form, std::cerr);
 }
 
 }  // namespace
