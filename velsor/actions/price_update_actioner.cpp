@@ -72,9 +72,14 @@ void C16180301::action(utlUpdatorView& p_form) {
 
 std::vector<Text> C16180301::readUpdateFile(const fs::path& file) {
   std::vector<Text> lines = readTextLines(pathToUtf8(file), kUpdateFileMost);
-  for (std::size_t i = 0; i < lines.size(); ++i) {
+  // The count is shown once it has moved by 1 % of the lines, and for the last line.
+  std::size_t shown = 0;
+  for (std::size_t read = 1; read <= lines.size(); ++read) {
     m_view->letEventsThrough();
-    m_view->setMessgaeValue(readingMessage(i + 1));
+    if (shown == 0 || (read - shown) * 100 >= lines.size() || read == lines.size()) {
+      m_view->setMessgaeValue(readingMessage(read));
+      shown = read;
+    }
   }
   // The table is emptied only for a file that refills it.
   if (std::none_of(lines.begin(), lines.end(),
