@@ -2,9 +2,13 @@
 
 #include <filesystem>
 #include <limits>
+#include <random>
 
 #include "common/db/backends.h"
 #include "common/db/sqlite_backend.h"
+#include "platform/files/files.h"
+
+namespace fs = std::filesystem;
 
 namespace pillora {
 
@@ -34,21 +38,43 @@ void writeRows(SqliteBackend& database, const std::vector<ProfileRow>& rows) {
   database.execute(u"COMMIT");
 }
 
+// The built file takes its name: replacing a file of that name, or only when there is none.
+void giveName(const fs::path& built, const fs::path& target, bool replace) {
+  std::error_code error;
+  if (replace) {
+    fs::rename(built, target, error);
+  } else {
+    fs::create_hard_link(built, target, error);
+    if (!error) fs::remove(built, error);
+  }
+  if (error) throw DatabaseError("cannot write " + pathToUtf8(target) + ": " + error.message());
+}
+
 }  // namespace
 
-void buildProfileDatabase(const std::vector<ProfileRow>& rows, const std::string& path) {
-  std::unique_ptr<SqliteBackend> database = SqliteBackend::createFile(path);
+void buildProfileDatabase(const std::vector<ProfileRow>& rows, const std::string& path,
+                          bool replace) {
+  const fs::path target = pathFromUtf8(path);
+  std::error_code error;
+  if (!replace && fs::exists(fs::symlink_status(target, error))) {
+    throw DatabaseError(path + " exists already; give --force to replace it");
+  }
+  const fs::path building =
+      target.parent_path() /
+      ("." + target.filename().string() + ".building-" + std::to_string(std::random_device()()));
   try {
-    writeRows(*database, rows);
-  } catch (const DatabaseError&) {
-    database.reset();
-    std::error_code ignored;
-    std::filesystem::remove(path, ignored);
+    writeRows(*SqliteBackend::createFile(pathToUtf8(building)), rows);
+    giveName(building, target, replace);
+  } catch (const AppError&) {
+    fs::remove(building, error);
     throw;
   }
 }
 
 std::vector<ProfileRow> readProfileDatabase(const std::string& path, const Text& password) {
+  if (const auto problem = unreadableFileReason(path)) {
+    throw DatabaseError("cannot open the database " + path + ": " + *problem);
+  }
   const auto quoted = [](const Text& value) {
     return u"\"" + replaceAll(value, u"\"", u"\"\"") + u"\"";
   };
