@@ -124,7 +124,7 @@ std::optional<std::string> notedFailure(const fs::path& note) {
   if (error || !fs::is_regular_file(status)) return std::nullopt;
   const auto noted = fs::last_write_time(note, error);
   if (error || fs::file_time_type::clock::now() - noted > kFailureBelieved) return std::nullopt;
-  const std::optional<std::string> reason = noteLine(note);
+  std::optional<std::string> reason = noteLine(note);
   if (!reason || reason->empty()) return std::nullopt;
   return reason;
 }

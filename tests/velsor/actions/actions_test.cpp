@@ -4,6 +4,7 @@
 #include <set>
 
 #include "common/text/errors.h"
+#include "common/text/log_field.h"
 #include "tests/support/scoped_environment.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/update_folders.h"
@@ -43,9 +44,10 @@ class FailingFileStore : public FileStore {
   }
 };
 
-// The failure box of the deploy, its reason on a line below the text.
+// The failure box of the deploy as the page records it, its reason on a line below the text.
 std::string failureBox(const std::string& reason) {
-  return "msgbox\t更新失敗\t在進行更新程式前，請關閉目前正在執行的申報軟體。\\r\\n" + reason;
+  return "msgbox\t更新失敗\t在進行更新程式前，請關閉目前正在執行的申報軟體。\\r\\n" +
+         escapeLogField(fromUtf8(reason));
 }
 const std::string kCopyStep =
     "message\t\\t更新前置作業\\r\\nV\\t複製更新檔案到電腦中\\r\\n\\t刪除本次更新暫存檔\\r\\n";
@@ -148,10 +150,10 @@ TEST_F(Actions, DeployThatCannotCompleteKeepsTheOldProgram) {
          fs::remove(pack / "dbDrugProfile.mdb");
          fs::create_directory(pack / "dbDrugProfile.mdb");
        },
-       "pack/dbDrugProfile.mdb"},
+       "no payload file"},
       {"setting empty", [this] { setHost(""); }, "the Rimora folder is not set"},
       {"setting absent", [this] { setting.remove(); }, "the Rimora folder is not set"},
-      {"setting unreadable", [this] { setting.damage(); }, "settings"},
+      {"setting unreadable", [this] { setting.damage(); }, "Rimora"},
       {"old program locked",
        [this] {
          files.operation = "move away";
