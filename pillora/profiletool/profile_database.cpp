@@ -39,15 +39,16 @@ void writeRows(SqliteBackend& database, const std::vector<ProfileRow>& rows) {
 }
 
 // The built file takes its name: replacing a file of that name, or only when there is none.
-void giveName(const fs::path& built, const fs::path& target, bool replace) {
+std::error_code giveName(const fs::path& built, const fs::path& target, bool replace) {
   std::error_code error;
   if (replace) {
     fs::rename(built, target, error);
   } else {
     fs::create_hard_link(built, target, error);
-    if (!error) fs::remove(built, error);
+    std::error_code ignored;  // the database is in place; the other name is only left over
+    if (!error) fs::remove(built, ignored);
   }
-  if (error) throw DatabaseError("cannot write " + pathToUtf8(target) + ": " + error.message());
+  return error;
 }
 
 }  // namespace
@@ -60,14 +61,15 @@ void buildProfileDatabase(const std::vector<ProfileRow>& rows, const std::string
     throw DatabaseError(path + " exists already; give --force to replace it");
   }
   const fs::path building =
-      target.parent_path() /
-      ("." + target.filename().string() + ".building-" + std::to_string(std::random_device()()));
+      target.parent_path() / pathFromUtf8("." + pathToUtf8(target.filename()) + ".building-" +
+                                          std::to_string(std::random_device()()));
   try {
     writeRows(*SqliteBackend::createFile(pathToUtf8(building)), rows);
-    giveName(building, target, replace);
-  } catch (const AppError&) {
+    error = giveName(building, target, replace);
+    if (error) throw DatabaseError(error.message());
+  } catch (const DatabaseError& failure) {
     fs::remove(building, error);
-    throw;
+    throw DatabaseError("cannot write the database " + path + ": " + failure.what());
   }
 }
 

@@ -95,6 +95,10 @@ head -c 122880 "$fixtures/V2000_no-password.mdb" >"$work/cut.mdb"
 expect_message "dump a file cut short" 1 "table Table1 gives 0 rows where it declares 3" \
   "$work/cut.mdb"
 
+"$tool" build "$sample" "$work/no folder/x.mdb" 2>"$work/err"
+check "build into a missing folder" 1 $?
+grep -q "^pillora-profile: cannot write the database $work/no folder/x.mdb: " "$work/err" ||
+  { echo "FAIL: the database is not named: $(cat "$work/err")"; failures=$((failures + 1)); }
 expect_message "dump a missing database" 1 "cannot open the database $work/none.mdb: " "$work/none.mdb"
 
 # Wrong arguments: one line, the help not among them.
