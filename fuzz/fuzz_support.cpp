@@ -62,7 +62,7 @@ void installSampleProfiles() {
   std::call_once(once, [] {
     const fs::path database = programFolder() / "dbDrugProfile.mdb";
     const std::string csv = readFileBytes(PILLORA_SOURCE_DIR "/samples/profile.csv");
-    buildProfileDatabase(readProfileCsv(csv), database.string());
+    buildProfileDatabase(readProfileCsv(csv).rows, database.string());
   });
 }
 

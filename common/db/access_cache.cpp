@@ -1,17 +1,22 @@
 #include "common/db/access_cache.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <array>
 #include <charconv>
-#include <fstream>
 #include <map>
 #include <optional>
 #include <random>
 #include <string>
 
 #include "common/db/access_copy.h"
+#include "common/text/attempt.h"
 #include "common/text/convert.h"
 #include "common/text/errors.h"
 #include "platform/files/files.h"
+#include "platform/files/staged_file.h"
 #include "platform/process/child_process.h"
 
 namespace fs = std::filesystem;
@@ -96,14 +101,31 @@ fs::path failureNote(const fs::path& folder, const CopyName& name) {
   return folder / (name.full + ".failed");
 }
 
+// The first line of a note: an ordinary file of its own, never a link, a pipe or a device.
+std::optional<std::string> noteLine(const fs::path& note) {
+  const int fd = ::open(note.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  struct stat status {};
+  std::array<char, 4096> bytes{};
+  ssize_t got = -1;
+  if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
+    got = ::read(fd, bytes.data(), bytes.size());
+  }
+  ::close(fd);
+  if (got <= 0) return std::nullopt;
+  const std::string_view text(bytes.data(), static_cast<std::size_t>(got));
+  return std::string(text.substr(0, text.find('\n')));
+}
+
 // The reason noted by an earlier read of the unchanged file, while the note is recent.
 std::optional<std::string> notedFailure(const fs::path& note) {
   std::error_code error;
+  const fs::file_status status = fs::symlink_status(note, error);
+  if (error || !fs::is_regular_file(status)) return std::nullopt;
   const auto noted = fs::last_write_time(note, error);
   if (error || fs::file_time_type::clock::now() - noted > kFailureBelieved) return std::nullopt;
-  std::ifstream in(note);
-  std::string reason;
-  if (!std::getline(in, reason) || reason.empty()) return std::nullopt;
+  std::optional<std::string> reason = noteLine(note);
+  if (!reason || reason->empty()) return std::nullopt;
   return reason;
 }
 
@@ -154,7 +176,11 @@ void keepCopy(const fs::path& file, const fs::path& folder, const CopyName& name
   try {
     written = writeCopy(file, folder, name);
   } catch (const DatabaseError& failure) {
-    std::ofstream(note) << failure.what() << "\n";
+    // Written as a new file and renamed: a link under the note's name is not followed.
+    attempt([&] {
+      StagedFile(note, failure.what() + std::string("\n"), StagedFile::Access::Private)
+          .moveReplacing(note);
+    });
     throw;
   }
   std::error_code error;

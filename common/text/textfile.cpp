@@ -32,6 +32,13 @@ std::vector<Text> splitLines(TextView text) {
 }
 
 std::string readFileBytes(const std::string& path, std::uintmax_t most) {
+  // A file known to be too large is refused unread; one that grows is stopped below.
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(pathFromUtf8(path), error);
+  if (!error && size > most) {
+    throw FileError("file too large: " + path + " holds " + std::to_string(size) +
+                    " bytes, more than " + std::to_string(most));
+  }
   std::ifstream file(pathFromUtf8(path), std::ios::binary);
   if (!file) throw FileError("file not found or not readable: " + path);
   std::string bytes;
@@ -63,16 +70,20 @@ void writeFileBytes(const std::string& path, const std::string& bytes) {
 
 }  // namespace
 
-void writeCp950Lines(const std::string& path, const std::vector<Text>& lines) {
+std::string cp950LineBytes(const std::vector<Text>& lines) {
   std::string bytes;
   for (const Text& line : lines) bytes += encodeCp950(line) + "\r\n";
-  writeFileBytes(path, bytes);
+  return bytes;
 }
 
-void writeUtf8Lines(const std::string& path, const std::vector<Text>& lines) {
+std::string utf8LineBytes(const std::vector<Text>& lines) {
   std::string bytes;
   for (const Text& line : lines) bytes += toUtf8(line) + "\n";
-  writeFileBytes(path, bytes);
+  return bytes;
+}
+
+void writeCp950Lines(const std::string& path, const std::vector<Text>& lines) {
+  writeFileBytes(path, cp950LineBytes(lines));
 }
 
 Text LineReader::next() {

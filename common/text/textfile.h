@@ -19,14 +19,16 @@ Text decodeTextFile(std::string_view bytes);
 std::vector<Text> splitLines(TextView text);
 
 // Whole file; FileError when it cannot be opened or read, or when it holds more than
-// `most` bytes (told having read no more than that).
+// `most` bytes (told before reading when its size says so, else having read no more).
 inline constexpr std::uintmax_t kAnySize = UINTMAX_MAX;
 std::string readFileBytes(const std::string& path, std::uintmax_t most = kAnySize);
 std::vector<Text> readTextLines(const std::string& path, std::uintmax_t most = kAnySize);
-// Writes lines in code page 950, each ended by CR LF; FileError when it cannot.
+// Lines in code page 950, each ended by CR LF.
+std::string cp950LineBytes(const std::vector<Text>& lines);
+// Lines in UTF-8, each ended by LF (the system's own scripts on Linux).
+std::string utf8LineBytes(const std::vector<Text>& lines);
+// Writes cp950LineBytes; FileError when it cannot.
 void writeCp950Lines(const std::string& path, const std::vector<Text>& lines);
-// Writes lines in UTF-8, each ended by LF (the system's own scripts on Linux); FileError.
-void writeUtf8Lines(const std::string& path, const std::vector<Text>& lines);
 
 // Sequential reading of a text file, line by line, as the readers of the system do it.
 class LineReader {

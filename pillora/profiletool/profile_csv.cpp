@@ -2,13 +2,12 @@
 
 #include <csv.h>
 
+#include <map>
 #include <optional>
 
 namespace pillora {
 
 namespace {
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 int noBlankIsSpace(unsigned char /*c*/) {
   return 0;
@@ -43,10 +42,7 @@ class RecordCollector {
       m_fields.emplace_back();
       return;
     }
-    const std::string_view utf8(bytes, size);
-    Text text = fromUtf8(utf8);
-    if (toUtf8(text) != utf8) fail("the text is not UTF-8");
-    m_fields.emplace_back(std::move(text));
+    m_fields.emplace_back(fromUtf8(std::string_view(bytes, size)));
   }
 
   void recordEnded() {
@@ -57,19 +53,26 @@ class RecordCollector {
     if (!m_headerSeen) {
       checkHeader();
     } else {
-      ProfileRow& row = m_rows.emplace_back();
-      std::move(m_fields.begin(), m_fields.end(), row.begin());
+      addRow();
     }
     m_fields.clear();
+    m_awaitingRecord = true;
   }
 
-  void nextLine() { ++m_line; }
-  int line() const { return m_line; }
+  // The physical line `line` is fed next; a record begins on the first one that is not
+  // empty after the last record ended.
+  void lineStarts(int line, std::string_view bytes) {
+    if (m_awaitingRecord && bytes.find_first_not_of("\r\n") != std::string_view::npos) {
+      m_recordLine = line;
+      m_awaitingRecord = false;
+    }
+  }
   bool headerSeen() const { return m_headerSeen; }
-  std::vector<ProfileRow> rows() && { return std::move(m_rows); }
+  ProfileCsv result() && { return {std::move(m_rows), std::move(m_duplicates)}; }
 
+  // The fault of the record being read, told by the line it begins on.
   [[noreturn]] void fail(const std::string& what) const {
-    throw CsvError("line " + std::to_string(m_line) + ": " + what);
+    throw CsvError("line " + std::to_string(m_recordLine) + ": " + what);
   }
 
  private:
@@ -82,10 +85,27 @@ class RecordCollector {
     m_headerSeen = true;
   }
 
-  int m_line = 1;
+  void addRow() {
+    const FieldText& code = m_fields[0];
+    if (!code || code->empty()) fail("the drug code is empty");
+    const auto [first, isNew] = m_codeLines.emplace(upper(*code), m_recordLine);
+    if (!isNew) {
+      m_duplicates.push_back("line " + std::to_string(m_recordLine) + ": the drug code " +
+                             toUtf8(*code) + " is also on line " + std::to_string(first->second) +
+                             "; the lookup finds only the row of line " +
+                             std::to_string(first->second));
+    }
+    ProfileRow& row = m_rows.emplace_back();
+    std::move(m_fields.begin(), m_fields.end(), row.begin());
+  }
+
+  int m_recordLine = 1;
+  bool m_awaitingRecord = true;
   bool m_headerSeen = false;
   std::vector<FieldText> m_fields;
   std::vector<ProfileRow> m_rows;
+  std::map<Text, int> m_codeLines;  // the first line of each code, folded
+  std::vector<std::string> m_duplicates;
 };
 
 void onField(void* bytes, size_t size, void* collector) {
@@ -94,6 +114,12 @@ void onField(void* bytes, size_t size, void* collector) {
 
 void onRecordEnd(int /*terminator*/, void* collector) {
   static_cast<RecordCollector*>(collector)->recordEnded();
+}
+
+// The reader's fault in the system's words: with strict parsing, a quote out of place is a
+// quoted field that is not closed where it should be.
+std::string faultOf(int error) {
+  return error == CSV_EPARSE ? "a quoted field is not closed" : csv_strerror(error);
 }
 
 class Parser {
@@ -110,16 +136,16 @@ class Parser {
 
   // Fed line by line, so that a fault is reported with its line.
   void feed(std::string_view bytes, RecordCollector& collector) {
-    while (!bytes.empty()) {
+    for (int line = 1; !bytes.empty(); ++line) {
       const size_t end = std::min(bytes.find('\n'), bytes.size() - 1) + 1;
+      collector.lineStarts(line, bytes.substr(0, end));
       if (csv_parse(&m_parser, bytes.data(), end, onField, onRecordEnd, &collector) != end) {
-        collector.fail(csv_strerror(csv_error(&m_parser)));
+        collector.fail(faultOf(csv_error(&m_parser)));
       }
       bytes.remove_prefix(end);
-      if (!bytes.empty()) collector.nextLine();
     }
     if (csv_fini(&m_parser, onField, onRecordEnd, &collector) != 0) {
-      collector.fail("a quoted field without its closing quote");
+      collector.fail(faultOf(CSV_EPARSE));
     }
   }
 
@@ -129,12 +155,11 @@ class Parser {
 
 }  // namespace
 
-std::vector<ProfileRow> readProfileCsv(std::string_view bytes) {
-  if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
+ProfileCsv readProfileCsv(std::string_view utf8) {
   RecordCollector collector;
-  Parser().feed(bytes, collector);
+  Parser().feed(utf8, collector);
   if (!collector.headerSeen()) collector.fail("no header line");
-  return std::move(collector).rows();
+  return std::move(collector).result();
 }
 
 std::string writeProfileCsv(const std::vector<ProfileRow>& rows) {

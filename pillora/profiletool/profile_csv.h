@@ -1,6 +1,6 @@
 #pragma once
-// The drug-profile table as CSV text, RFC 4180, in UTF-8 (a leading byte-order mark is
-// skipped). The first line names the eight columns in the order of kProfileColumns; each
+// The drug-profile table as CSV text, RFC 4180, in UTF-8 (csv_encoding.h reads and writes
+// other encodings). The first line names the eight columns in the order of kProfileColumns; each
 // further line is one drug. Lines end with CR LF (a lone LF also ends a line; empty lines
 // are skipped). A field holding a comma, a double quote, CR or LF is quoted, a quote inside
 // doubled; nothing else is quoted and no blank is trimmed.
@@ -30,9 +30,17 @@ class CsvError : public AppError {
   using AppError::AppError;
 };
 
-// CsvError naming the line of the first fault: broken quoting, bytes that are not UTF-8,
-// a header other than the eight columns, a line with another number of fields.
-std::vector<ProfileRow> readProfileCsv(std::string_view bytes);
+struct ProfileCsv {
+  std::vector<ProfileRow> rows;
+  // One line for each row whose drug code an earlier row has (letter case ignored, as the
+  // lookup ignores it), naming both lines: the lookup finds only the earlier row.
+  std::vector<std::string> duplicates;
+};
+
+// CsvError naming the line of the first fault: broken quoting, a header other than the eight
+// columns, a line with another number of fields, a row without a drug code. A line is a
+// physical line of the file, the header line 1; a row is told by the line it begins on.
+ProfileCsv readProfileCsv(std::string_view utf8);
 // The header line and one line per row, each ended by CR LF.
 std::string writeProfileCsv(const std::vector<ProfileRow>& rows);
 

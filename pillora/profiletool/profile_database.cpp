@@ -2,9 +2,13 @@
 
 #include <filesystem>
 #include <limits>
+#include <random>
 
 #include "common/db/backends.h"
 #include "common/db/sqlite_backend.h"
+#include "platform/files/files.h"
+
+namespace fs = std::filesystem;
 
 namespace pillora {
 
@@ -34,21 +38,45 @@ void writeRows(SqliteBackend& database, const std::vector<ProfileRow>& rows) {
   database.execute(u"COMMIT");
 }
 
+// The built file takes its name: replacing a file of that name, or only when there is none.
+std::error_code giveName(const fs::path& built, const fs::path& target, bool replace) {
+  std::error_code error;
+  if (replace) {
+    fs::rename(built, target, error);
+  } else {
+    fs::create_hard_link(built, target, error);
+    std::error_code ignored;  // the database is in place; the other name is only left over
+    if (!error) fs::remove(built, ignored);
+  }
+  return error;
+}
+
 }  // namespace
 
-void buildProfileDatabase(const std::vector<ProfileRow>& rows, const std::string& path) {
-  std::unique_ptr<SqliteBackend> database = SqliteBackend::createFile(path);
+void buildProfileDatabase(const std::vector<ProfileRow>& rows, const std::string& path,
+                          bool replace) {
+  const fs::path target = pathFromUtf8(path);
+  std::error_code error;
+  if (!replace && fs::exists(fs::symlink_status(target, error))) {
+    throw DatabaseError(path + " exists already; give --force to replace it");
+  }
+  const fs::path building =
+      target.parent_path() / pathFromUtf8("." + pathToUtf8(target.filename()) + ".building-" +
+                                          std::to_string(std::random_device()()));
   try {
-    writeRows(*database, rows);
-  } catch (const DatabaseError&) {
-    database.reset();
-    std::error_code ignored;
-    std::filesystem::remove(path, ignored);
-    throw;
+    writeRows(*SqliteBackend::createFile(pathToUtf8(building)), rows);
+    error = giveName(building, target, replace);
+    if (error) throw DatabaseError(error.message());
+  } catch (const DatabaseError& failure) {
+    fs::remove(building, error);
+    throw DatabaseError("cannot write the database " + path + ": " + failure.what());
   }
 }
 
 std::vector<ProfileRow> readProfileDatabase(const std::string& path, const Text& password) {
+  if (const auto problem = unreadableFileReason(path)) {
+    throw DatabaseError("cannot open the database " + path + ": " + *problem);
+  }
   const auto quoted = [](const Text& value) {
     return u"\"" + replaceAll(value, u"\"", u"\"\"") + u"\"";
   };

@@ -67,6 +67,14 @@ void FileStore::rename(const fs::path& staged, const fs::path& to) {
   if (error) fail("replace", to, error);
 }
 
+std::optional<fs::path> FileStore::setAside(const fs::path& path) {
+  std::error_code error;
+  if (!fs::exists(fs::symlink_status(path, error))) return std::nullopt;
+  fs::path aside = temporaryNameBeside(path);
+  rename(path, aside);
+  return aside;
+}
+
 void FileStore::copyReplacing(const fs::path& from, const fs::path& to) {
   const fs::path staged = stageCopy(from, to);
   try {

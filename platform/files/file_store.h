@@ -4,6 +4,7 @@
 // the name of the file they replace. Virtual so that a test can make one operation fail as
 // a locked or damaged disk would.
 #include <filesystem>
+#include <optional>
 
 namespace pillora {
 
@@ -27,6 +28,9 @@ class FileStore {
   // Gives a staged copy its name in one step, replacing a file of that name; FileError.
   virtual void rename(const std::filesystem::path& staged, const std::filesystem::path& to);
 
+  // Renames an existing file to a temporary name beside it (rename) and returns that name;
+  // nothing when there is no file at `path`. FileError when it cannot be moved.
+  std::optional<std::filesystem::path> setAside(const std::filesystem::path& path);
   // stageCopy, then rename; the staged copy is removed when the rename fails.
   void copyReplacing(const std::filesystem::path& from, const std::filesystem::path& to);
   // folder / name, or folder / the existing entry whose name is `name` ignoring ASCII letter

@@ -15,9 +15,11 @@ expect_tools_unchanged() {
   [ "$(ls -A "$host/tools" | wc -l)" -eq 2 ] || fail "files left in tools: $(ls -A "$host/tools")"
 }
 
-# The update failed, and said so: "tools" unchanged, the failure box, no progress 100.
+# The update failed, and said so: "tools" unchanged, the failure box with a reason on a line
+# below its text, no progress 100.
 expect_old_program_kept() {
   expect_tools_unchanged
-  grep -qxF "$failure_box" "$work/$case_name.out" || fail "no failure box: $(cat "$work/$case_name.out")"
+  grep -qF "$failure_box\\r\\n" "$work/$case_name.out" ||
+    fail "no failure box: $(cat "$work/$case_name.out")"
   if grep -qx "progress${tab}100" "$work/$case_name.out"; then fail "progress reached 100"; fi
 }

@@ -54,7 +54,7 @@ for _ in $(seq 100); do [ -e "$pack/destroy.bat" ] || break; sleep 0.1; done
 # The payload's program is missing.
 setup_case missing-payload "$work/missing-payload/Rimora"
 rm "$pack/a01.exe"
-run_velsor
+run_velsor 1
 expect_payload_and_old_program_kept
 # The failure is on record in the job log, as the box said it.
 expect_logged velsor.log 'warning=更新失敗: 在進行更新程式前，請關閉目前正在執行的申報軟體。' 'status=0'
@@ -62,7 +62,7 @@ expect_logged velsor.log 'warning=更新失敗: 在進行更新程式前，請�
 # The Rimora folder is not set.
 setup_case no-setting "$work/no-setting/Rimora"
 wine reg delete "$settings" /v RimoraStartupPath /f >/dev/null
-run_velsor
+run_velsor 1
 expect_payload_and_old_program_kept
 
 # The window, clicked as the pharmacist clicks it, on the virtual display.
@@ -87,8 +87,10 @@ setup_case window-failure "$work/window-failure/Rimora"
 rm "$pack/a01.exe"
 start_wizard
 drive click 確定
-[ "$(drive box)" = '更新失敗|在進行更新程式前，請關閉目前正在執行的申報軟體。' ] || fail "no failure box"
-wait_ended "$wizard"
+box=$(drive box)
+[[ $box == '更新失敗|在進行更新程式前，請關閉目前正在執行的申報軟體。'$'\r\n''no payload file '*a01.exe* ]] ||
+  fail "no failure box with its reason: $box"
+wait_ended "$wizard" 1
 expect_nothing_changed
 
 # Cancel closes the window and the program; nothing has changed.

@@ -50,7 +50,7 @@ expect_imported "$expected"
 setup_case no-database
 mv "$database" "$database.kept"
 printf 'not a database' >"$database"
-run_velsor
+run_velsor 1
 mv "$database.kept" "$database"
 expect_import_refused
 expect_logged velsor.log 'warning=錯誤: 更新藥價作業失敗，可能的原因為： ' 'status=0'

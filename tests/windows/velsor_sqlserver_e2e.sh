@@ -44,7 +44,7 @@ expect_imported "$expected"
 
 # The table refuses the last line's negative price: nothing changes, the failure is shown.
 setup_case refused $'4\tN\t1\tAC00004100\t-1\t2026/01/01\t2026/12/31\tNEG\t1\t錠\tX\t1\tMG\t錠劑\t廠'
-run_velsor
+run_velsor 1
 expect_import_refused
 
 [ "$failures" -eq 0 ] || exit 1

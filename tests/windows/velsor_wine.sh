@@ -19,14 +19,17 @@ wine() {
   WINEPREFIX=$work/prefix WINEDEBUG=-all LANG=zh_TW.UTF-8 LC_ALL='' "$wine_loader" "$@"
 }
 
-# Waits up to a minute for a program started in the background to end; it must succeed.
-wait_ended() { # pid
+# Waits up to a minute for a program started in the background to end, with the exit
+# status given (0 when none is).
+wait_ended() { # pid, [expected exit status]
   for _ in $(seq 600); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$1" 2>/dev/null; then
     fail "still running after a minute"
     kill "$1"
   fi
-  wait "$1" || fail "ended with status $?"
+  local status=0
+  wait "$1" || status=$?
+  [ "$status" -eq "${2:-0}" ] || fail "ended with status $status"
 }
 
 set_rimora_folder() { # the registry value, as Rimora writes it
@@ -34,11 +37,17 @@ set_rimora_folder() { # the registry value, as Rimora writes it
 }
 
 # velsor.exe in silent mode on the service pack folder $pack; its lines go to
-# $work/$case_name.out.
-run_velsor() {
+# $work/$case_name.out. It must end with the exit status given (0 when none is): 1 after a
+# failed action, whose reason is then its one line on standard error.
+run_velsor() { # [expected exit status]
+  local expected=${1:-0} status=0
   VELSOR_SILENT=1 VELSOR_HOME=$(windows_path "$pack") wine "$velsor" \
-    >"$work/$case_name.out" 2>"$work/$case_name.err" ||
-    fail "velsor.exe failed: $(cat "$work/$case_name.err")"
+    >"$work/$case_name.out" 2>"$work/$case_name.err" || status=$?
+  [ "$status" -eq "$expected" ] ||
+    fail "velsor.exe ended with $status, not $expected: $(cat "$work/$case_name.err")"
+  if [ "$expected" -eq 1 ] && ! grep -q '^velsor: ' "$work/$case_name.err"; then
+    fail "no reason on standard error: $(cat "$work/$case_name.err")"
+  fi
 }
 
 # The drug-price file of the import tests: the header, two usable lines and one priced

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "common/log/run_record.h"
 #include "common/text/errors.h"
 #include "velsor/actions/action_impl.h"
 #include "velsor/actions/drug_deploy_actioner.h"
@@ -39,7 +40,10 @@ std::shared_ptr<IAction> chosenActioner(FileStore& files, MessageBoxes& boxes) {
   const char* asked = std::getenv("VELSOR_ACTION");
   const std::string_view name = asked != nullptr && *asked != '\0' ? asked : kChoices[0].name;
   for (const Choice& choice : kChoices) {
-    if (choice.name == name) return choice.make(files, boxes);
+    if (choice.name == name) {
+      currentRun().set("action", fromUtf8(name));
+      return choice.make(files, boxes);
+    }
   }
   throw AppError("VELSOR_ACTION names no action: " + std::string(name) +
                  " (deploy, exe-update, rimora-update, price-update or start)");

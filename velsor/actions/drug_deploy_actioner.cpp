@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "common/text/attempt.h"
+#include "velsor/actions/action_failure.h"
 #include "velsor/actions/deployed_names.h"
 #include "velsor/actions/rimora_folder.h"
 #include "velsor/shell/step_list.h"
@@ -34,8 +35,8 @@ void CDrugDeployActioner::action(utlUpdatorView& p_form) {
     p_form.setProgressBarValue(60);
     p_form.setMessgaeValue(getMessageString(1));
     replaceTargets(*paths);
-  } catch (const AppError&) {
-    showUpdateFailure(m_boxes);
+  } catch (const AppError& error) {
+    showUpdateFailure(m_boxes, p_form, error.what());
     return;
   }
   p_form.setMessgaeValue(getMessageString(2));
@@ -58,19 +59,30 @@ std::optional<CDrugDeployActioner::Paths> CDrugDeployActioner::prepare() {
   return paths;
 }
 
-// Both files are copied in full under temporary names first; only then do they replace the
-// old program and database, each in one step.
+// Both files are copied in full under temporary names first. Then the old program is set
+// aside, and the new program and the new database take their names. Should either fail, the
+// old program comes back: the program and the database in place always belong together.
 void CDrugDeployActioner::replaceTargets(const Paths& paths) {
   std::vector<fs::path> staged;
+  std::optional<fs::path> oldProgram;
+  bool newProgramInPlace = false;
   try {
     staged.push_back(m_files.stageCopy(paths.sourceProgram, paths.targetProgram));
     staged.push_back(m_files.stageCopy(paths.sourceDatabase, paths.targetDatabase));
+    oldProgram = m_files.setAside(paths.targetProgram);
     m_files.rename(staged[0], paths.targetProgram);
+    newProgramInPlace = true;
     m_files.rename(staged[1], paths.targetDatabase);
   } catch (const AppError&) {
+    if (oldProgram) {
+      attempt([&] { m_files.rename(*oldProgram, paths.targetProgram); });
+    } else if (newProgramInPlace) {
+      attempt([&] { m_files.remove(paths.targetProgram); });
+    }
     for (const fs::path& copy : staged) attempt([&] { m_files.remove(copy); });
     throw;
   }
+  if (oldProgram) attempt([&] { m_files.remove(*oldProgram); });
 }
 
 }  // namespace pillora

@@ -1,7 +1,8 @@
 #pragma once
 // The action the wizard installs: deploys the new drug-bag program and its drug-profile
 // database from the service pack into the "tools" folder of Rimora's folder, then deletes
-// the payload. The old program stays in place until the new one has been copied in full.
+// the payload. The old program and database stay in place, both of them, unless the new
+// ones both take their places.
 #include <cstdint>
 #include <filesystem>
 #include <optional>

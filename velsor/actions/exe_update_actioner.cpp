@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "common/text/attempt.h"
+#include "velsor/actions/action_failure.h"
 #include "velsor/actions/deployed_names.h"
 #include "velsor/actions/rimora_folder.h"
 #include "velsor/shell/step_list.h"
@@ -42,8 +43,8 @@ void CExeUpdateActioner::action(utlUpdatorView& p_form) {
   fs::path host;
   try {
     host = rimoraFolder();
-  } catch (const AppError&) {
-    showUpdateFailure(m_boxes);
+  } catch (const AppError& error) {
+    showUpdateFailure(m_boxes, p_form, error.what());
     return;
   }
   const fs::path tools = m_files.entryIgnoringCase(host, "Tools");

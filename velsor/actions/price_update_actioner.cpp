@@ -5,6 +5,7 @@
 #include "common/db/recordset.h"
 #include "common/text/attempt.h"
 #include "common/text/textfile.h"
+#include "velsor/actions/action_failure.h"
 #include "velsor/actions/drug_price_line.h"
 #include "velsor/actions/rimora_connection.h"
 #include "velsor/actions/rimora_folder.h"
@@ -63,16 +64,22 @@ void C16180301::action(utlUpdatorView& p_form) {
     m_rimoraConnection->Close();
   } catch (const AppError& error) {
     abandon();
-    m_boxes.showMessageBox({u"更新藥價作業失敗，可能的原因為：\r\n" + fromUtf8(error.what()),
-                            u"錯誤", MessageBox::Icon::Critical});
+    failAction(m_boxes, p_form,
+               {u"更新藥價作業失敗，可能的原因為：", u"錯誤", MessageBox::Icon::Critical},
+               error.what());
   }
 }
 
 std::vector<Text> C16180301::readUpdateFile(const fs::path& file) {
   std::vector<Text> lines = readTextLines(pathToUtf8(file), kUpdateFileMost);
-  for (std::size_t i = 0; i < lines.size(); ++i) {
+  // The count is shown once it has moved by 1 % of the lines, and for the last line.
+  std::size_t shown = 0;
+  for (std::size_t read = 1; read <= lines.size(); ++read) {
     m_view->letEventsThrough();
-    m_view->setMessgaeValue(readingMessage(i + 1));
+    if (shown == 0 || (read - shown) * 100 >= lines.size() || read == lines.size()) {
+      m_view->setMessgaeValue(readingMessage(read));
+      shown = read;
+    }
   }
   // The table is emptied only for a file that refills it.
   if (std::none_of(lines.begin(), lines.end(),

@@ -16,9 +16,4 @@ std::filesystem::path rimoraFolder() {
   return {folder};
 }
 
-void showUpdateFailure(MessageBoxes& boxes) {
-  boxes.showMessageBox({u"在進行更新程式前，請關閉目前正在執行的申報軟體。", u"更新失敗",
-                        MessageBox::Icon::Critical});
-}
-
 }  // namespace pillora

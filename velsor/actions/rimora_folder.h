@@ -3,8 +3,6 @@
 // payload files sit beside the update program) and the host application Rimora's folder.
 #include <filesystem>
 
-#include "velsor/shell/page_ports.h"
-
 namespace pillora {
 
 // The update program's folder; VELSOR_HOME names another.
@@ -14,8 +12,5 @@ std::filesystem::path updateProgramFolder();
 // per-user settings. FileError when it is absent or empty (nothing may then be written:
 // the targets would lie at the root of the file system) or cannot be read.
 std::filesystem::path rimoraFolder();
-
-// "更新失敗": the update did not take place and the old program stays in place.
-void showUpdateFailure(MessageBoxes& boxes);
 
 }  // namespace pillora

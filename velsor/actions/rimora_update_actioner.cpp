@@ -6,6 +6,7 @@
 
 #include "common/text/attempt.h"
 #include "platform/process/detached_process.h"
+#include "velsor/actions/action_failure.h"
 #include "velsor/actions/deployed_names.h"
 #include "velsor/actions/rimora_folder.h"
 #include "velsor/shell/step_list.h"
@@ -60,8 +61,8 @@ void CRimoraUpdateActioner::action(utlUpdatorView& p_form) {
     p_form.setProgressBarValue(30);
     host = rimoraFolder();
     if (!prepare(host, pack)) return;
-  } catch (const AppError&) {
-    showUpdateFailure(m_boxes);
+  } catch (const AppError& error) {
+    showUpdateFailure(m_boxes, p_form, error.what());
     return;
   }
   p_form.setProgressBarValue(60);

@@ -29,7 +29,7 @@ int runSilent(std::ostream& out) {
   NotedMessageBoxes boxes(page, std::cerr);
   const std::unique_ptr<frmOptionPanel> form = Main(factory, formView, files, boxes);
   dynamic_cast<utlUpdatorView&>(*form->getUserControl()).btnOk_Click();
-  return 0;
+  return wizardExitStatus(*form, std::cerr);
 }
 
 }  // namespace pillora

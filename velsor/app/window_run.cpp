@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include <QApplication>
+#include <iostream>
 
 #include "platform/print/fonts_conf.h"
 #include "velsor/shell/mod_updatlet.h"
@@ -31,7 +32,8 @@ int runWindow(int argc, char** argv) {
                                 }}};
   const std::unique_ptr<frmOptionPanel> form = Main(factory, window, files, boxes);
   window.bind(*form);
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  return status != 0 ? status : wizardExitStatus(*form, std::cerr);
 }
 
 }  // namespace pillora

@@ -40,7 +40,8 @@ int runWizard() {
                                 }}};
   const std::unique_ptr<frmOptionPanel> form = Main(factory, window, files, boxes);
   window.bind(*form);
-  return runMessageLoop(ended);
+  const int status = runMessageLoop(ended);
+  return status != 0 ? status : wizardExitStatus(*form, std::cerr);
 }
 
 }  // namespace

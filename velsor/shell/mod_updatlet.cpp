@@ -17,4 +17,11 @@ std::unique_ptr<frmOptionPanel> Main(const ControlFactory& factory, FormView& fo
   return form;
 }
 
+int wizardExitStatus(const frmOptionPanel& form, std::ostream& err) {
+  const auto* view = dynamic_cast<const utlUpdatorView*>(form.getUserControl());
+  if (view == nullptr || !view->failure()) return 0;
+  err << "velsor: " << *view->failure() << "\n";
+  return 1;
+}
+
 }  // namespace pillora

@@ -3,6 +3,7 @@
 // and the one action this build installs, the drug-bag deploy unless VELSOR_ACTION names
 // another (chosen_actioner.h).
 #include <memory>
+#include <ostream>
 
 #include "platform/files/file_store.h"
 #include "velsor/shell/frm_option_panel.h"
@@ -16,5 +17,9 @@ inline constexpr TextView kUpdatorViewName = u"QWK.utlUpdatorView";
 // factory has no wizard page to give.
 std::unique_ptr<frmOptionPanel> Main(const ControlFactory& factory, FormView& formView,
                                      FileStore& files, MessageBoxes& boxes);
+
+// The run's exit status once the wizard is done: 1 when its action failed, the reason then
+// told on `err` in one line; else 0.
+int wizardExitStatus(const frmOptionPanel& form, std::ostream& err);
 
 }  // namespace pillora

@@ -8,16 +8,19 @@ namespace pillora {
 void SilentPage::progressShown(int value) {
   if (m_progress == value) return;
   m_progress = value;
-  m_out << "progress\t" << decimal(value) << "\n";
+  writeLine("progress\t" + decimal(value));
 }
 
 void SilentPage::messageShown(const Text& text) {
-  m_out << "message\t" << escapeLogField(text) << "\n";
+  writeLine("message\t" + escapeLogField(text));
 }
 
 void SilentPage::showMessageBox(const MessageBox& box) {
-  m_out << "msgbox\t" << escapeLogField(box.title) << "\t" << escapeLogField(box.text) << "\n"
-        << std::flush;
+  writeLine("msgbox\t" + escapeLogField(box.title) + "\t" + escapeLogField(box.text));
+}
+
+void SilentPage::writeLine(const std::string& line) {
+  m_out << line << "\n" << std::flush;
 }
 
 }  // namespace pillora

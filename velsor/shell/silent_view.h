@@ -4,10 +4,12 @@
 //   msgbox <title> <text>      each message box, answered OK at once
 //   progress <n>               each progress value that differs from the last one written
 //   message <text>             each text of the text area
-// The lines are buffered (an import shows some 30,000 messages); a message box line is
-// written out at once, as a caller waiting for the answer reads it.
+// Each line is written out at once: a caller sees the progress as it comes, and the answer
+// a message box waits for. The reading count of an import comes some 100 times, not once a
+// line, so the lines stay few.
 #include <optional>
 #include <ostream>
+#include <string>
 
 #include "velsor/shell/page_ports.h"
 
@@ -24,6 +26,8 @@ class SilentPage : public PageView {
   void showMessageBox(const MessageBox& box) override;
 
  private:
+  void writeLine(const std::string& line);
+
   std::ostream& m_out;
   std::optional<int> m_progress;  // the last progress value written
 };

@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "common/text/textfile.h"
+#include "platform/files/staged_file.h"
 #include "platform/process/detached_process.h"
 #include "velsor/shell/system_services.h"
 
@@ -12,7 +13,10 @@ const ScriptForm& SystemServices::scriptForm() {
 }
 
 void SystemServices::writeScript(const Text& path, const std::vector<Text>& lines) {
-  writeUtf8Lines(toUtf8(path), lines);
+  // A new file of its own, then renamed: a link left under the name is replaced, not
+  // followed.
+  const std::filesystem::path file(path);
+  StagedFile(file, utf8LineBytes(lines), StagedFile::Access::Private).moveReplacing(file);
 }
 
 void SystemServices::startScript(const Text& path) {

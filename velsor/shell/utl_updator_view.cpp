@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <utility>
 
+#include "common/log/run_record.h"
 #include "common/text/attempt.h"
 #include "common/text/convert.h"
 #include "velsor/shell/destroy_script.h"
+#include "velsor/shell/step_list.h"
 
 namespace pillora {
 
@@ -57,6 +59,7 @@ void utlUpdatorView::setProgressBarValue(std::int16_t p_value) {
 }
 
 void utlUpdatorView::setMessgaeValue(const Text& p_value) {
+  if (const auto step = markedStep(p_value)) currentRun().add("step", *step);
   edit(u"txtCaption").caption = p_value;
   m_view.messageShown(p_value);
   m_view.pageChanged();
@@ -92,6 +95,10 @@ void utlUpdatorView::hideForm() {
   });
 }
 
+void utlUpdatorView::actionFailed(const std::string& reason) {
+  if (!m_failure) m_failure = reason;
+}
+
 void utlUpdatorView::letEventsThrough() {
   attempt([this] { m_view.letEventsThrough(); });
 }
@@ -100,7 +107,9 @@ void utlUpdatorView::btnOk_Click() {
   if (m_running) return;  // a second run never starts inside the first
   const RunningFlag running(m_running);
   m_focus = u"btn取消";
-  edit(u"Label3").caption = u"開始時間：" + m_services.timeOfDay() + u"\r\n";
+  const Text started = m_services.timeOfDay();
+  currentRun().set("started", started);
+  edit(u"Label3").caption = u"開始時間：" + started + u"\r\n";
   m_view.pageChanged();
   attempt([this] { m_view.letEventsThrough(); });
   edit(u"ProgressBar1").visible = true;
@@ -114,11 +123,16 @@ void utlUpdatorView::runAction() {
   // of the page's own reference.
   const std::shared_ptr<IAction> action = m_actioner;
   if (!action) return;
-  // Whatever the action lets out, the page goes on to its end.
-  attempt([this, &action] { action->action(*this); });
+  // Whatever the action lets out, the page goes on to its end; the run has failed.
+  try {
+    action->action(*this);
+  } catch (const AppError& error) {
+    actionFailed(error.what());
+  }
 }
 
 void utlUpdatorView::finishAction() {
+  currentRun().set("ended", m_services.timeOfDay());
   Text name;
   attempt([this, &name] {
     if (m_actioner) name = m_actioner->getAppName();

@@ -5,6 +5,8 @@
 // program. Toolkit-free: a view shows it, and the tests drive it.
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "velsor/shell/hosted_control.h"
@@ -26,6 +28,8 @@ class utlUpdatorView : public HostedControl {
   void setActioner(std::shared_ptr<IAction> p_action);
   void setContainer(Container& p_container) override;
   void hideForm();
+  // The action failed: the run ends as failed, with this reason (the first one told).
+  void actionFailed(const std::string& reason);
   // Lets pending window events be handled once, so that the page repaints during a long
   // action and its buttons stay clickable.
   void letEventsThrough();
@@ -46,6 +50,7 @@ class utlUpdatorView : public HostedControl {
   double width() const { return m_width; }
   double height() const { return m_height; }
   bool running() const { return m_running; }
+  const std::optional<std::string>& failure() const { return m_failure; }
 
  private:
   Control& edit(TextView name);
@@ -68,6 +73,7 @@ class utlUpdatorView : public HostedControl {
   Text m_focus = u"btnOk";
   bool m_visible = false;
   bool m_running = false;
+  std::optional<std::string> m_failure;
 };
 
 }  // namespace pillora

@@ -126,6 +126,26 @@ TEST_F(AccessCacheTest, ADamagedFileFailsWithOneLineAndANoteInsteadOfACopy) {
   }
 }
 
+// A note that is a link is no note: it is neither believed nor written through.
+TEST_F(AccessCacheTest, ANoteThatIsALinkIsNeitherReadNorFollowed) {
+  const std::string file =
+      write("short.mdb", fixtureBytes("V2000_no-password.mdb").substr(0, 122880));
+  EXPECT_THROW(openAccessFile(file), DatabaseError);
+  const fs::path note = noteIn(cache());
+  const std::string planted = write("planted", "a reason planted through a link\n");
+  fs::remove(note);
+  fs::create_symlink(planted, note);
+  try {
+    openAccessFile(file);
+    ADD_FAILURE() << "the damaged file opened";
+  } catch (const DatabaseError& error) {
+    EXPECT_TRUE(std::string(error.what()).ends_with("where it declares 3")) << error.what();
+  }
+  EXPECT_EQ(readFileBytes(planted), "a reason planted through a link\n");
+  EXPECT_FALSE(fs::is_symlink(note));
+  EXPECT_TRUE(fs::is_regular_file(note));
+}
+
 TEST_F(AccessCacheTest, WithoutACacheFolderTheCopyLastsOneConnection) {
   const std::string file = write("profiles.mdb", fixtureBytes("V2003_with-password.mdb"));
   const std::string notAFolder = write("cache-file", "x");

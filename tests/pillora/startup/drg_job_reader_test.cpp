@@ -75,7 +75,8 @@ TEST_F(DrgJobReader, CompletesTheDrugFromItsProfile) {
   buildProfileDatabase(
       readProfileCsv("藥品代碼,藥品名稱,中文品名,藥品外觀,適應症,其他用藥指示,副作用,藥品警語\r\n"
                      "AC12345100,ALLOPURINOL 100MG,痛風寧錠,白色圓形錠,\"痛風\n高尿酸血症\","
-                     "飯後服用。避免開車。,頭暈、嗜睡、口乾,多喝水。\r\n"),
+                     "飯後服用。避免開車。,頭暈、嗜睡、口乾,多喝水。\r\n")
+          .rows,
       folder.file("dbDrugProfile.mdb"));
   run.printOption = u"0";
   std::vector<Text> job = drgJob();

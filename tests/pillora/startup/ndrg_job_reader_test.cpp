@@ -225,7 +225,8 @@ TEST_F(NdrgReaderTest, DrugsAreCompletedFromTheProfileDatabase) {
   buildProfileDatabase(
       readProfileCsv("藥品代碼,藥品名稱,中文品名,藥品外觀,適應症,其他用藥指示,副作用,藥品警語\r\n"
                      "A012345100,ACETAMINOPHEN 500MG,退熱錠,白色錠,止痛,飯後服用。多喝水。,"
-                     "頭暈、嗜睡、口乾,\"勿與酒併服\r\n肝病慎用\"\r\n"),
+                     "頭暈、嗜睡、口乾,\"勿與酒併服\r\n肝病慎用\"\r\n")
+          .rows,
       folder.file("dbDrugProfile.mdb"));
   write("job.ndrg", {headerLines(), block(u"Panadol"), block(u"Other", u"TID", u"NSAID gel")});
   run.printOption = u"2";
@@ -242,7 +243,7 @@ TEST_F(NdrgReaderTest, DrugsAreCompletedFromTheProfileDatabase) {
 }
 
 TEST_F(NdrgReaderTest, TheSampleJobWithTheSampleProfiles) {
-  buildProfileDatabase(readProfileCsv(readFileBytes(PILLORA_SAMPLES_DIR "/profile.csv")),
+  buildProfileDatabase(readProfileCsv(readFileBytes(PILLORA_SAMPLES_DIR "/profile.csv")).rows,
                        folder.file("dbDrugProfile.mdb"));
   readNdrgJob(fromUtf8(PILLORA_SAMPLES_DIR "/sample.ndrg"), run, recorder.surface(), labels.port());
   const auto printed = loggedPages(recorder);

@@ -36,7 +36,7 @@ constexpr char kProfiles[] =
 
 class ProfileLookupTest : public ::testing::Test {
  protected:
-  void SetUp() override { buildProfileDatabase(readProfileCsv(kProfiles), database()); }
+  void SetUp() override { buildProfileDatabase(readProfileCsv(kProfiles).rows, database()); }
 
   std::string database() const { return m_home.file("dbDrugProfile.mdb"); }
 

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "common/text/errors.h"
+#include "common/text/log_field.h"
 #include "tests/support/scoped_environment.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/update_folders.h"
@@ -18,7 +19,8 @@ namespace fs = std::filesystem;
 namespace pillora::testing {
 namespace {
 
-// The real file operations, one of which fails as a locked file or a full disk would.
+// The real file operations, one of which fails once as a locked file or a full disk would:
+// "stage" a copy to `path`, "rename" a file to `path`, "move away" the file at `path`.
 class FailingFileStore : public FileStore {
  public:
   fs::path stageCopy(const fs::path& from, const fs::path& to) override {
@@ -26,6 +28,7 @@ class FailingFileStore : public FileStore {
     return FileStore::stageCopy(from, to);
   }
   void rename(const fs::path& staged, const fs::path& to) override {
+    failIf("move away", staged);
     failIf("rename", to);
     FileStore::rename(staged, to);
   }
@@ -34,13 +37,18 @@ class FailingFileStore : public FileStore {
   fs::path path;
 
  private:
-  void failIf(const std::string& what, const fs::path& target) const {
-    if (what == operation && target == path) throw FileError("locked: " + pathToUtf8(target));
+  void failIf(const std::string& what, const fs::path& file) {
+    if (what != operation || file != path) return;
+    operation.clear();
+    throw FileError("locked: " + pathToUtf8(file));
   }
 };
 
-const std::string kFailureBox =
-    "msgbox\t更新失敗\t在進行更新程式前，請關閉目前正在執行的申報軟體。";
+// The failure box of the deploy as the page records it, its reason on a line below the text.
+std::string failureBox(const std::string& reason) {
+  return "msgbox\t更新失敗\t在進行更新程式前，請關閉目前正在執行的申報軟體。\\r\\n" +
+         escapeLogField(fromUtf8(reason));
+}
 const std::string kCopyStep =
     "message\t\\t更新前置作業\\r\\nV\\t複製更新檔案到電腦中\\r\\n\\t刪除本次更新暫存檔\\r\\n";
 const std::string kDeleteStep =
@@ -56,9 +64,10 @@ class Actions : public ::testing::Test {
 
   void setHost(const fs::path& folder) const { setting.set(folder.u16string()); }
 
-  std::vector<std::string> deploy() {
+  std::vector<std::string> deploy() { return deploy(view); }
+  std::vector<std::string> deploy(utlUpdatorView& on) {
     CDrugDeployActioner action(files, page);
-    action.action(view);
+    action.action(on);
     return page.lines;
   }
 
@@ -126,33 +135,55 @@ TEST_F(Actions, DeployIntoAFolderWithBlanksAndChineseCharacters) {
   EXPECT_EQ(fileBytes(host / "tools/dbDrugProfile.mdb"), "new database");
 }
 
-// Each case fails with the failure box and leaves the old program, the old database and the
-// payload as they were.
+// Each case fails with the failure box and its reason, told to the page too, and leaves the
+// old program, the old database and the payload as they were, byte for byte.
 TEST_F(Actions, DeployThatCannotCompleteKeepsTheOldProgram) {
   struct Case {
     const char* name;
     std::function<void()> arrange;
+    const char* reason;  // what the reason names
   };
   const std::vector<Case> cases{
-      {"program payload missing", [this] { fs::remove(pack / "a01.exe"); }},
+      {"program payload missing", [this] { fs::remove(pack / "a01.exe"); }, "a01.exe"},
       {"database payload is a folder",
        [this] {
          fs::remove(pack / "dbDrugProfile.mdb");
          fs::create_directory(pack / "dbDrugProfile.mdb");
-       }},
-      {"setting empty", [this] { setHost(""); }},
-      {"setting absent", [this] { setting.remove(); }},
-      {"setting unreadable", [this] { setting.damage(); }},
+       },
+       "no payload file"},
+      {"setting empty", [this] { setHost(""); }, "the Rimora folder is not set"},
+      {"setting absent", [this] { setting.remove(); }, "the Rimora folder is not set"},
+      {"setting unreadable", [this] { setting.damage(); }, "Rimora"},
       {"old program locked",
+       [this] {
+         files.operation = "move away";
+         files.path = program;
+       },
+       "locked: "},
+      {"new program cannot take its name",
        [this] {
          files.operation = "rename";
          files.path = program;
-       }},
+       },
+       "locked: "},
+      {"program copy fails",
+       [this] {
+         files.operation = "stage";
+         files.path = program;
+       },
+       "locked: "},
       {"database copy fails",
        [this] {
          files.operation = "stage";
          files.path = tools / "dbDrugProfile.mdb";
-       }},
+       },
+       "locked: "},
+      {"old database locked",
+       [this] {
+         files.operation = "rename";
+         files.path = tools / "dbDrugProfile.mdb";
+       },
+       "locked: "},
   };
   for (const auto& each : cases) {
     SCOPED_TRACE(each.name);
@@ -160,9 +191,14 @@ TEST_F(Actions, DeployThatCannotCompleteKeepsTheOldProgram) {
     writeBytes(tools / "dbDrugProfile.mdb", "old database");
     page.lines.clear();
     each.arrange();
-    const std::vector<std::string> lines = deploy();
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), kFailureBox), 1);
-    EXPECT_EQ(lines.back(), kFailureBox);
+    utlUpdatorView caseView{page, services};
+    const std::vector<std::string> lines = deploy(caseView);
+    ASSERT_TRUE(caseView.failure());
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const std::string& line) { return line.starts_with("msgbox"); }),
+              1);
+    EXPECT_EQ(lines.back(), failureBox(*caseView.failure()));
+    EXPECT_NE(caseView.failure()->find(each.reason), std::string::npos) << *caseView.failure();
     EXPECT_EQ(fileBytes(program), "old program");
     EXPECT_EQ(fileBytes(tools / "dbDrugProfile.mdb"), "old database");
     EXPECT_EQ(names(tools), (std::set<std::string>{kDatabaseName, kDeployedProgram}));
@@ -217,7 +253,7 @@ TEST_F(ProgramUpdate, ALockedTargetKeepsItsSourceForTheNextRun) {
 
 TEST_F(ProgramUpdate, AnEmptyRimoraFolderSettingWritesNothing) {
   setHost("");
-  EXPECT_EQ(update(), std::vector<std::string>{kFailureBox});
+  EXPECT_EQ(update(), std::vector<std::string>{failureBox("the Rimora folder is not set")});
   EXPECT_EQ(names(pack).size(), 3U);
   EXPECT_TRUE(names(host).empty());
 }

@@ -149,6 +149,34 @@ TEST_F(PriceUpdate, ProgressRunsFromZeroToTheLastLineShare) {
   }
 }
 
+// The reading message is shown for the first line, again once its count has moved by 1 % of
+// the lines, and for the last line: the output does not grow with the file.
+TEST_F(PriceUpdate, TheReadingMessageIsShownForEachPercentOfTheLines) {
+  const std::string reading = toUtf8(u"message\t藥價更新程序作業中．．．　(目前正處理第");
+  for (const auto& [lines, shown] : {std::pair{3, 3}, std::pair{250, 84}, std::pair{1001, 92}}) {
+    page.lines.clear();
+    std::vector<Text> file;
+    for (int i = 0; i < lines; ++i) file.push_back(drugLine(fromUtf8(decimal(i)), u"1"));
+    writePuf(file);
+    run();
+    std::vector<std::string> messages;
+    std::copy_if(page.lines.begin(), page.lines.end(), std::back_inserter(messages),
+                 [&](const std::string& line) { return line.starts_with(reading); });
+    ASSERT_EQ(messages.size(), static_cast<std::size_t>(shown)) << lines;
+    EXPECT_TRUE(messages.front().starts_with(reading + "1筆"));
+    EXPECT_TRUE(messages.back().starts_with(reading + decimal(lines) + "筆"));
+    EXPECT_EQ(rows().size(), static_cast<size_t>(lines));
+  }
+}
+
+// A file larger than the import takes is refused by its size, before a byte of it is read.
+TEST_F(PriceUpdate, AFileLargerThanTheImportTakesIsRefusedUnread) {
+  writeBytes(puf, "");
+  fs::resize_file(puf, std::uintmax_t{256} * 1024 * 1024 + 1);
+  run();
+  expectNothingChanged("holds 268435457 bytes, more than 268435456");
+}
+
 TEST_F(PriceUpdate, TheDatabaseTheConfigNamesIsTheOneUpdated) {
   const fs::path elsewhere = scratch.folder() / "data.mdb";
   fs::copy_file(database, elsewhere);

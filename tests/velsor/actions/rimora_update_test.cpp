@@ -98,7 +98,9 @@ TEST_F(RimoraUpdate, FromRimorasOwnFolderOrWithoutOneNothingChanges) {
     fs::path host;
     std::vector<std::string> lines;
   };
-  const std::string failure = "msgbox\t更新失敗\t在進行更新程式前，請關閉目前正在執行的申報軟體。";
+  const std::string failure =
+      "msgbox\t更新失敗\t在進行更新程式前，請關閉目前正在執行的申報軟體。\\r\\n"
+      "the Rimora folder is not set";
   for (const Case& c :
        {Case{host, host, {"progress\t30"}}, Case{pack, "", {"progress\t30", failure}}}) {
     page.lines.clear();

@@ -4,10 +4,12 @@
 
 #include <functional>
 
+#include "common/log/run_record.h"
 #include "common/text/errors.h"
 #include "tests/support/wizard_doubles.h"
 #include "velsor/shell/destroy_script.h"
 #include "velsor/shell/frm_option_panel.h"
+#include "velsor/shell/step_list.h"
 
 namespace pillora::testing {
 namespace {
@@ -224,6 +226,21 @@ TEST_F(WizardPage, AFailingActionStillEndsTheProgram) {
   EXPECT_EQ(page.lines, (std::vector<std::string>{"message\t說明", "progress\t30"}));
   EXPECT_EQ(view.progressValue(), 30);
   EXPECT_EQ(services.ended, 1);
+  EXPECT_EQ(view.failure(), "progress value 101 outside 0 to 100");
+}
+
+TEST_F(WizardPage, TheJobLogGetsTheTimesTheStepsAndTheFirstReasonOfAFailure) {
+  currentRun().clear();
+  action->body = [](utlUpdatorView& p_form) {
+    p_form.setMessgaeValue(stepList({{1, u"複製"}, {2, u"刪除"}}, 1));
+    p_form.setMessgaeValue(stepList({{1, u"複製"}, {2, u"刪除"}}, 2));
+    p_form.setMessgaeValue(stepList({{1, u"複製"}}, 3));
+    p_form.actionFailed("first");
+    p_form.actionFailed("second");
+  };
+  view.btnOk_Click();
+  EXPECT_EQ(currentRun().fields(), "started=09:00:00\tstep=複製\tstep=刪除\tended=09:05:07");
+  EXPECT_EQ(view.failure(), "first");
 }
 
 TEST_F(WizardPage, CloseDuringTheActionUnloadsAndTheActionRunsToItsEnd) {
