@@ -56,8 +56,8 @@ setup_case missing-payload "$work/missing-payload/Rimora"
 rm "$pack/a01.exe"
 run_velsor 1
 expect_payload_and_old_program_kept
-# The failure is on record in the job log, as the box said it.
-expect_logged velsor.log 'warning=更新失敗: 在進行更新程式前，請關閉目前正在執行的申報軟體。' 'status=0'
+# The failure is on record in the job log with its reason.
+expect_logged velsor.log 'action=deploy' 'status=1' 'message=no payload file '
 
 # The Rimora folder is not set.
 setup_case no-setting "$work/no-setting/Rimora"

@@ -53,16 +53,16 @@ printf 'not a database' >"$database"
 run_velsor 1
 mv "$database.kept" "$database"
 expect_import_refused
-expect_logged velsor.log 'warning=錯誤: 更新藥價作業失敗，可能的原因為： ' 'status=0'
+expect_logged velsor.log 'action=price-update' 'status=1' 'message='
 
 # An Access "dbRimora.mdb" without an Access ODBC driver (none under Wine): nothing changes,
 # and the box and the job log name the driver missing.
 setup_case no-access-driver
 printf 'an Access file' >"$database"
-PILLORA_ODBC_DRIVER='' run_velsor
+PILLORA_ODBC_DRIVER='' run_velsor 1
 grep -q $'^msgbox\t錯誤\t.*Access ODBC driver "Microsoft Access Driver (\\*.mdb' "$work/$case_name.out" ||
   fail "no box names the driver: $(cat "$work/$case_name.out")"
-expect_logged velsor.log 'warning=錯誤: 更新藥價作業失敗，可能的原因為： the Access ODBC driver "Microsoft Access Driver (*.mdb'
+expect_logged velsor.log 'status=1' 'message=the Access ODBC driver "Microsoft Access Driver (*.mdb'
 [ -e "$pack/all.puf" ] || fail "all.puf gone"
 
 [ "$failures" -eq 0 ] || exit 1

@@ -5,7 +5,6 @@
 #include <iostream>
 
 #include "velsor/shell/mod_updatlet.h"
-#include "velsor/shell/noted_message_boxes.h"
 #include "velsor/shell/silent_view.h"
 #include "velsor/shell/system_services.h"
 #include "velsor/shell/utl_updator_view.h"
@@ -26,8 +25,7 @@ int runSilent(std::ostream& out) {
   const ControlFactory factory{{Text(kUpdatorViewName), [&page, &services] {
                                   return std::make_unique<utlUpdatorView>(page, services);
                                 }}};
-  NotedMessageBoxes boxes(page, std::cerr);
-  const std::unique_ptr<frmOptionPanel> form = Main(factory, formView, files, boxes);
+  const std::unique_ptr<frmOptionPanel> form = Main(factory, formView, files, page);
   dynamic_cast<utlUpdatorView&>(*form->getUserControl()).btnOk_Click();
   return wizardExitStatus(*form, std::cerr);
 }

@@ -7,7 +7,6 @@
 
 #include "platform/print/fonts_conf.h"
 #include "velsor/shell/mod_updatlet.h"
-#include "velsor/shell/noted_message_boxes.h"
 #include "velsor/shell/option_panel_window.h"
 #include "velsor/shell/qt_message_box.h"
 #include "velsor/shell/system_services.h"
@@ -20,8 +19,7 @@ int runWindow(int argc, char** argv) {
   makeProjectFontsCurrent("VELSOR_HOME", "velsor");
   QApplication app(argc, argv);
   OptionPanelWindow window;
-  QtMessageBoxes shown(&window);
-  NotedMessageBoxes boxes(shown, std::cerr);
+  QtMessageBoxes boxes(&window);
   SystemServices services([] { QCoreApplication::exit(0); });
   FileStore files;
   const ControlFactory factory{{Text(kUpdatorViewName), [&window, &services] {

@@ -10,7 +10,6 @@
 #include "platform/window/message_loop.h"
 #include "velsor/app/window_run.h"
 #include "velsor/shell/mod_updatlet.h"
-#include "velsor/shell/noted_message_boxes.h"
 #include "velsor/shell/system_services.h"
 #include "velsor/shell/win32/form_window.h"
 #include "velsor/shell/win32/message_box.h"
@@ -23,8 +22,7 @@ namespace {
 int runWizard() {
   const DeviceScale scale = screenScale();
   Win32OptionPanel window(scale);
-  Win32MessageBoxes shown(window.window());
-  NotedMessageBoxes boxes(shown, std::cerr);
+  Win32MessageBoxes boxes(window.window());
   bool ended = false;
   SystemServices services([&ended] {
     ended = true;

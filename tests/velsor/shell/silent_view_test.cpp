@@ -1,6 +1,5 @@
 #include "velsor/shell/silent_view.h"
 
-#include "velsor/shell/noted_message_boxes.h"
 
 #include <gtest/gtest.h>
 
@@ -59,20 +58,6 @@ TEST(SilentPage, WritesEveryMessageAndBoxAndEachProgressValueOnceUntilItChanges)
     }
     EXPECT_EQ(out.str(), c.lines) << c.what;
   }
-}
-
-TEST(NotedMessageBoxes, AFailureBoxIsAlsoOneNoticeLineEveryBoxIsShown) {
-  std::ostringstream out;
-  std::ostringstream notices;
-  SilentPage page(out);
-  NotedMessageBoxes boxes(page, notices);
-  boxes.showMessageBox({u"更新藥價作業失敗，可能的原因為：\r\nno line\nat all", u"錯誤",
-                        MessageBox::Icon::Critical});
-  boxes.showMessageBox({u"更新作業完成", u"訊息", MessageBox::Icon::Information});
-  EXPECT_EQ(notices.str(), "velsor: 錯誤: 更新藥價作業失敗，可能的原因為： no line at all\n");
-  EXPECT_EQ(out.str(),
-            "msgbox\t錯誤\t更新藥價作業失敗，可能的原因為：\\r\\nno line\\nat all\n"
-            "msgbox\t訊息\t更新作業完成\n");
 }
 
 }  // namespace
