@@ -1,8 +1,10 @@
 #pragma once
 // Start-up of the drug-bag program: reads the command line the host application wrote
-// (job path, TAB, print option, TAB, printer name), answers the version query, chooses the
-// printer, keeps the print option and the sheet number, and hands the job file to the
-// reader its extension names.
+// (job path, TAB, print option, TAB, printer name), answers the program's own options
+// (/V, --version, --help, -h, --list-printers), chooses the printer, keeps the print option
+// and the sheet number, and hands the job file to the reader its extension names. A print
+// option that means nothing, fields past the third and a printer name that matches none
+// are each warned about on one line of `err`.
 #include <functional>
 #include <ostream>
 
@@ -27,7 +29,7 @@ enum ExitStatus : int { kExitOk = 0, kExitFailed = 1, kExitUsage = 2 };
 inline constexpr TextView kProgramTitle = u"澄朗科技藥袋列印程式";
 
 struct StartupIo {
-  std::ostream& out;  // message boxes ("title: text")
+  std::ostream& out;  // message boxes ("title: text"), help and the printer list
   std::ostream& err;  // one-line errors
 };
 
