@@ -139,13 +139,18 @@ TEST_F(DrugPageTest, UsageSentenceAtThePositionOf220603Config) {
   EXPECT_TRUE(textsAt(page, 101.0, 20.0).empty());  // nothing off the form
 }
 
-TEST_F(DrugPageTest, Malformed220603ConfigSkipsOnlyTheSentence) {
+// A first line without a position prints the usage rows as without the file, and says so.
+TEST_F(DrugPageTest, Malformed220603ConfigPrintsTheUsageRowsWithAWarning) {
   for (const Text& line : {Text(u"4.5"), Text(u"x,1"), Text()}) {
     folder.writeBig5("220603.config", {line});
     recorder.clear();
+    ::testing::internal::CaptureStderr();
     const LoggedPage page = printOne(sampleDrug());
-    EXPECT_FALSE(drawsText(page, "共：84")) << u8(line);
-    EXPECT_TRUE(textsAt(page, 10.5, 10.1).empty()) << u8(line);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "pillora: 220603.config has no position \"x,y\" on its first line (\"" + u8(line) +
+                  "\"); the usage is printed as without the file\n");
+    EXPECT_TRUE(drawnAt(page, "飯後服用", 14, 10.5, 10.1)) << u8(line);
+    EXPECT_TRUE(drawnAt(page, "共：84", 14, 10.6, 13.2)) << u8(line);
     EXPECT_TRUE(drawnAt(page, "勿與酒併服", 14, 1.6, 16.8)) << u8(line);
   }
 }
