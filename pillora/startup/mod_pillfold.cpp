@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -66,10 +67,8 @@ void takePrintOption(const std::vector<Text>& fields, RunState& run) {
                  << "\" is none of 全部列印, 0, 1, 2, CP: everything is printed\n";
   }
   if (fields.size() > 3) {
-    Text rest = fields[3];
-    for (std::size_t i = 4; i < fields.size(); ++i) rest += u"\t" + fields[i];
     *run.notices << "pillora: the command line's fields after the third are ignored: \""
-                 << escapeLogField(rest) << "\"\n";
+                 << escapeLogField(join(std::span(fields).subspan(3), u"\t")) << "\"\n";
   }
 }
 

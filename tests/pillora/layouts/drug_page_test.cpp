@@ -155,6 +155,35 @@ TEST_F(DrugPageTest, Malformed220603ConfigPrintsTheUsageRowsWithAWarning) {
   }
 }
 
+// Memo fields hold CR LF; a lone CR or LF counts the same: a line break where the field is
+// wrapped over lines, a blank where it is drawn on one line, and never a drawn control
+// character.
+TEST_F(DrugPageTest, LineBreaksOfMemoFieldsBreakWrappedLinesAndAreBlanksOnOneLine) {
+  DrugBagItemRef item = sampleDrug();
+  item->其他用藥指示(u"睡前服用\r\n多喝水\r\n");
+  item->可能副作用(u"頭暈\r嗜睡");
+  item->警語(u"勿與酒併服\n勿開車");
+  item->適應症(u"止痛\r\n退燒\r\n消炎");
+  item->藥品廠牌(u"Pana\r\ndol");
+  const LoggedPage page = printOne(item);
+  struct Row {
+    std::string text;
+    double y;
+  };
+  const std::vector<Row> rows{{"睡前服用", 15.6}, {"多喝水", 16.1},     {"頭暈", 14.6},
+                              {"嗜睡", 15.1},     {"勿與酒併服", 16.9}, {"勿開車", 17.4},
+                              {"止痛", 13.2},     {"退燒 消炎", 13.7}};
+  for (const Row& row : rows) {
+    EXPECT_TRUE(drawnAt(page, row.text, 14, 1.6, row.y)) << row.text;
+  }
+  EXPECT_TRUE(drawnAt(page, "Pana dol", 14, 1.6, 10.8));
+  for (const PlacedText& t : page.texts) {
+    EXPECT_EQ(t.text.find_first_of("\r\n"), std::string::npos) << t.text;
+    EXPECT_EQ(t.text.find("\\r"), std::string::npos) << t.text;
+    EXPECT_EQ(t.text.find("\\n"), std::string::npos) << t.text;
+  }
+}
+
 TEST_F(DrugPageTest, FlagFilesOfTheRecordShapeNameAndDate) {
   folder.touch("180208.config");
   folder.touch("220306.config");
