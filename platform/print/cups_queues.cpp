@@ -142,7 +142,7 @@ Margins cupsA4Margins(const std::string& queueName) {
                                       CUPS_MEDIA_FLAGS_DEFAULT, &a4) == 0) {
     return {};
   }
-  return {pointsOf(a4.left), pointsOf(a4.top)};
+  return {pointsOf(a4.left), pointsOf(a4.top), pointsOf(a4.right)};
 }
 
 void sendPdfToCups(const std::string& queueName, const std::string& title, const std::string& pdf) {

@@ -23,12 +23,14 @@ std::vector<CupsQueue> cupsQueues();
 // "the print server <server> does not answer" when it does not; none when it answers.
 std::optional<std::string> silentCupsServer();
 
-// The left and top margins of an A4 sheet on the queue's printer, in points: where its
-// printable area begins, as CUPS reports it (the driver's PPD ImageableArea, the printer's
-// media-col). Both 0 when CUPS reports no A4 margins (a raw queue) or cannot be asked.
+// The left, top and right margins of an A4 sheet on the queue's printer, in points: where
+// its printable area begins and ends, as CUPS reports it (the driver's PPD ImageableArea,
+// the printer's media-col). All 0 when CUPS reports no A4 margins (a raw queue) or cannot
+// be asked.
 struct Margins {
   double left = 0.0;
   double top = 0.0;
+  double right = 0.0;
 };
 Margins cupsA4Margins(const std::string& queueName);
 

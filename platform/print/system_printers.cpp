@@ -111,7 +111,7 @@ std::unique_ptr<PageSink> SystemPrinters::outputFor(const Printer& printer) {
                                                   sendPdfToCups(queue, m_files.jobTitle(), pdf);
                                                 },
                                                 jobTitle()),
-                                            PageOrigin{margins.left, margins.top});
+                                            PageOrigin{margins.left, margins.top, margins.right});
     }
     case Kind::PdfFiles:
       return std::make_unique<PageRenderer>(std::make_unique<PdfTarget>(
