@@ -25,10 +25,11 @@ std::string defaultPrinterName(const std::vector<PrinterEntry>& entries) {
 
 void warnNotFound(const Text& wanted, const Printers& printers,
                   const std::vector<PrinterEntry>& entries, std::ostream& notices) {
-  const std::string missing = printers.missingPrinters();
-  notices << "pillora: no printer is named \"" << escapeLogField(wanted) << "\""
-          << (missing.empty() ? "" : " (" + missing + ")")
-          << "; the bags go to the default printer " << defaultPrinterName(entries) << "\n";
+  notices << "pillora: no printer is named \"" << escapeLogField(wanted) << "\"";
+  if (const std::string missing = printers.missingPrinters(); !missing.empty()) {
+    notices << " (" << missing << ")";
+  }
+  notices << "; the bags go to the default printer " << defaultPrinterName(entries) << "\n";
 }
 
 }  // namespace

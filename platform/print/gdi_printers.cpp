@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <string>
 
+#include "common/log/run_record.h"
 #include "common/text/errors.h"
 #include "platform/files/wide_text.h"
 #include "platform/print/gdi_document.h"
