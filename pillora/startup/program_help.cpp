@@ -25,7 +25,7 @@ environment:
   PILLORA_HOME        the program folder (default: the folder of the program)
   PILLORA_OUTPUT_DIR  where "Pillora PDF" and "Pillora PNG" write (default: the current folder)
   PILLORA_PRINT_LOG   a file that gets one line per drawing call
-  PILLORA_LABEL_LOG   a file that gets one line per label
+  PILLORA_LABEL_LOG   a file that gets one line per label-printer call
   PILLORA_LOG         the job log (default: ${XDG_STATE_HOME:-~/.local/state}/pillora/pillora.log)
   XDG_CACHE_HOME      holds pillora/, the SQLite copies of Access databases
   CUPS_SERVER, LPDEST, PRINTER  as CUPS reads them
