@@ -96,7 +96,7 @@ std::optional<Position> usageSentence() {
   const Text first = lines.empty() ? Text() : lines.front();
   const std::optional<Position> position = positionOn(first);
   if (!position) {
-    std::cerr << "pillora: 220603.config has no position \"x,y\" on its first line (\""
+    std::cerr << R"(pillora: 220603.config has no position "x,y" on its first line (")"
               << escapeLogField(first) << "\"); the usage is printed as without the file\n";
   }
   return position;
