@@ -7,6 +7,7 @@
 // last endDoc. An endDoc with nothing drawn since the previous one sends nothing; a
 // newPage right before endDoc leaves no blank sheet.
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "common/text/text.h"
@@ -46,10 +47,14 @@ class PrinterSurface {
 };
 
 // One installed printer: the device name the system shows, and the platform's own queue
-// name for it (the same text where the platform has no separate name).
+// name for it (the same text where the platform has no separate name). The default printer
+// is the one that prints when none is chosen; a raw queue passes the bytes it is sent to the
+// printer unchanged, so it takes no bags (labels only).
 struct PrinterEntry {
   Text deviceName;
   Text queueName;
+  bool isDefault = false;
+  bool isRaw = false;
 };
 
 // The installed printers and the choice of the current one.
@@ -64,6 +69,9 @@ class Printers {
   virtual PrinterSurface& current() = 0;
   // The job file the printed documents are named after (where the printer makes files).
   virtual void setJobName(const Text& jobPath) = 0;
+  // Why list() lacks printers the machine has (a print server that does not answer); empty
+  // when the list is whole.
+  virtual std::string missingPrinters() const { return {}; }
 };
 
 }  // namespace pillora

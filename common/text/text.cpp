@@ -151,6 +151,29 @@ Text removeAll(TextView t, TextView what) {
   return replaceAll(t, what, u"");
 }
 
+std::vector<Text> textLines(TextView t) {
+  Text text = replaceAll(replaceAll(t, u"\r\n", u"\n"), u"\r", u"\n");
+  while (!text.empty() && text.back() == u'\n') text.pop_back();
+  return split(text, u"\n");
+}
+
+bool hasLineBreak(TextView t) {
+  return t.find_first_of(u"\r\n") != TextView::npos;
+}
+
+Text join(std::span<const Text> pieces, TextView separator) {
+  Text joined;
+  for (std::size_t i = 0; i < pieces.size(); ++i) {
+    if (i > 0) joined += separator;
+    joined += pieces[i];
+  }
+  return joined;
+}
+
+Text breaksAsBlanks(TextView t) {
+  return hasLineBreak(t) ? join(textLines(t), u" ") : Text(t);
+}
+
 std::vector<Text> split(TextView t, TextView separator) {
   std::vector<Text> parts;
   if (separator.empty()) return {Text(t)};

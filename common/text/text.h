@@ -4,6 +4,7 @@
 // the basic plane counts two). Positions given to mid() are 1-based as in the system's
 // own procedures; find() returns 1-based positions and 0 when absent.
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,6 +48,15 @@ Text replaceAll(TextView t, TextView what, TextView with);
 Text removeAll(TextView t, TextView what);
 // Split at every separator; an empty text gives one empty piece.
 std::vector<Text> split(TextView t, TextView separator);
+// The pieces with the separator between each two.
+Text join(std::span<const Text> pieces, TextView separator);
+// A text's lines: split at every CR LF, lone CR and lone LF (one line break each), those at
+// its end dropped; a text without line breaks is its one line.
+std::vector<Text> textLines(TextView t);
+// Whether a text holds a CR or LF.
+bool hasLineBreak(TextView t);
+// The lines of a text joined by one blank each: the text as it is drawn on one line.
+Text breaksAsBlanks(TextView t);
 // The blanks of number texts and connection strings: U+0020 and TAB.
 inline constexpr TextView kSpaceAndTab = u" \t";
 inline bool isSpaceOrTab(char16_t c) {

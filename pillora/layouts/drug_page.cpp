@@ -4,10 +4,13 @@
 // blank stock, the captions) are printed. Every statement of a page is attempted on its
 // own: what fails is left off and the page is always completed.
 #include <array>
+#include <iostream>
+#include <optional>
 #include <utility>
 
 #include "common/text/attempt.h"
 #include "common/text/convert.h"
+#include "common/text/log_field.h"
 #include "common/text/textfile.h"
 #include "pillora/flags/flags.h"
 #include "pillora/layouts/layouts.h"
@@ -68,27 +71,35 @@ constexpr WrapRule kFrequencyWrap{10, 10, 10.8F, {10.8F, 11.3F}, std::nullopt};
 
 constexpr page::TimeWords kPageTimeWords{{u"早上", u"中午", u"晚上", u"睡前"}, {u"飯前", u"飯後"}};
 
-// Where 220603.config puts the usage sentence, read once per job. A file that is missing
-// or cannot be read leaves the sentence off (the four values are printed); a first line
-// without a position "x,y" leaves the usage off the pages.
-struct UsageSentence {
-  bool on = false;
-  std::vector<Text> lines;
+using Position = std::pair<float, float>;
 
-  std::pair<float, float> at() const {
-    const std::vector<Text> parts = split(lines.empty() ? Text() : lines.front(), u",");
-    if (parts.size() < 2) {
-      throw SubscriptError("220603.config: no position on its first line");
-    }
-    return {toSingle(parts[0]), toSingle(parts[1])};
+// The position "x,y" a line of 220603.config holds; none when it holds none.
+std::optional<Position> positionOn(const Text& line) {
+  const std::vector<Text> parts = split(line, u",");
+  std::optional<Position> position;
+  if (parts.size() >= 2) {
+    attempt([&] { position = Position{toSingle(parts[0]), toSingle(parts[1])}; });
   }
-};
+  return position;
+}
 
-UsageSentence usageSentence() {
-  UsageSentence sentence;
-  sentence.on = readSettingsFile(
-      "220603.config", [&sentence](const std::string& path) { sentence.lines = readTextLines(path); });
-  return sentence;
+// Where 220603.config puts the usage sentence, read once per job. A file that is missing
+// or cannot be read leaves the sentence off (the four values are printed), and so does a
+// first line without a position, with a warning naming the file: the usage never goes
+// missing from the page.
+std::optional<Position> usageSentence() {
+  std::vector<Text> lines;
+  if (!readSettingsFile("220603.config",
+                        [&lines](const std::string& path) { lines = readTextLines(path); })) {
+    return std::nullopt;
+  }
+  const Text first = lines.empty() ? Text() : lines.front();
+  const std::optional<Position> position = positionOn(first);
+  if (!position) {
+    std::cerr << R"(pillora: 220603.config has no position "x,y" on its first line (")"
+              << escapeLogField(first) << "\"); the usage is printed as without the file\n";
+  }
+  return position;
 }
 
 // One job's pages: the printer, the header record and the body font size.
@@ -204,15 +215,14 @@ class DrugPages {
     return extra + kIdeographicSpace + shortCode;
   }
 
-  // How to take the drug: one sentence where 220603.config places it, else four values.
+  // How to take the drug: one sentence where 220603.config places it, else four values. The
+  // dose already carries its label "每次用量：", which the sentence names once.
   void usage(const CDrugBagItem& item) {
-    if (m_sentence.on) {
-      attempt([&] {
-        const auto [x, y] = m_sentence.at();
-        m_printer.printTextAt(
-            m_base, x, y,
-            item.藥品用法() + u"，" + item.藥品頻率() + u"。每次用量：" + item.藥品用量());
-      });
+    if (m_sentence) {
+      const auto [x, y] = *m_sentence;
+      text(m_base, x, y,
+           item.藥品用法() + u"，" + item.藥品頻率() + u"。每次用量：" +
+               removeAll(item.藥品用量(), u"每次用量："));
       return;
     }
     text(m_base, 10.5F, 10.1F, item.藥品用法());
@@ -224,7 +234,7 @@ class DrugPages {
   LayoutPrinter& m_printer;
   CDrugBagItem& m_head;
   float m_base;
-  UsageSentence m_sentence = usageSentence();
+  std::optional<Position> m_sentence = usageSentence();
 };
 
 }  // namespace

@@ -44,7 +44,7 @@ void LayoutPrinter::loadLayoutConfig() {
 void LayoutPrinter::placeAndPrint(double xCm, double yCm, const Text& text) {
   m_surface.setCurrentX(static_cast<float>(xCm * kTwipsPerCm));
   m_surface.setCurrentY(static_cast<float>(yCm * kTwipsPerCm));
-  m_surface.print(text);
+  m_surface.print(breaksAsBlanks(text));
 }
 
 void LayoutPrinter::printTextAt(float size, float x, float y, const Text& text) {

@@ -1,6 +1,8 @@
 #include "pillora/layouts/page_parts.h"
 
 #include <cmath>
+#include <span>
+#include <vector>
 
 #include "common/text/attempt.h"
 #include "common/text/convert.h"
@@ -33,7 +35,45 @@ bool printFiledReceipt(LayoutPrinter& printer, CDrugBagItem& first, CDrugBagItem
   return true;
 }
 
+namespace {
+
+// The lines of a text with line breaks: each of its lines in pieces of `cut` characters.
+std::vector<Text> cutLines(const Text& text, int cut) {
+  std::vector<Text> pieces;
+  for (const Text& line : textLines(text)) {
+    int at = 1;
+    do {
+      pieces.push_back(mid(line, at, cut));
+      at += cut;
+    } while (at <= len(line));
+  }
+  return pieces;
+}
+
+// A text with line breaks on the rule's lines: as many as it has pieces, the last line
+// taking the pieces that find no line of their own, joined by blanks.
+std::vector<PlacedLine> wrapLines(const Text& text, const WrapRule& rule) {
+  const std::vector<Text> pieces = cutLines(text, rule.cut);
+  std::vector<float> ys{rule.oneLineY};
+  if (pieces.size() >= 3 && rule.threeLineYs) {
+    ys.assign(rule.threeLineYs->begin(), rule.threeLineYs->end());
+  } else if (pieces.size() >= 2) {
+    ys.assign(rule.twoLineYs.begin(), rule.twoLineYs.end());
+  }
+  std::vector<PlacedLine> lines;
+  for (std::size_t i = 0; i + 1 < ys.size(); ++i) {
+    lines.push_back({ys[i], pieces[i]});
+  }
+  lines.push_back({ys.back(), join(std::span(pieces).subspan(ys.size() - 1), u" ")});
+  return lines;
+}
+
+}  // namespace
+
 std::vector<PlacedLine> wrapText(const Text& text, const WrapRule& rule) {
+  if (hasLineBreak(text)) {
+    return wrapLines(text, rule);
+  }
   const int n = len(text);
   if (n <= rule.oneLineMax) {
     return {{rule.oneLineY, text}};

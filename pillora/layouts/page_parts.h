@@ -47,6 +47,8 @@ bool printFiledReceipt(LayoutPrinter& printer, CDrugBagItem& first, CDrugBagItem
 // How a long text is spread over fixed lines: whole on one line up to oneLineMax
 // characters; otherwise cut pieces of `cut` characters, the last line taking the rest.
 // A third line is used only by rules that have one, when the text is longer than two cuts.
+// A line break (CR LF, CR or LF) in the text also starts the next line; what finds no line
+// of its own goes on the last one, after a blank.
 struct WrapRule {
   int oneLineMax;
   int cut;

@@ -6,6 +6,8 @@
 // table holds both.
 #include <array>
 #include <optional>
+#include <span>
+#include <vector>
 
 #include "pillora/layouts/bag_rows.h"
 #include "pillora/layouts/layouts.h"
@@ -77,8 +79,13 @@ const std::array<BagRow, 29> kRows{{
 using Primitive = void (LayoutPrinter::*)(float, float, float, const Text&);
 using Form = std::optional<Spot> BagRow::*;
 
+// A wrapping row breaks at its text's first line break, else after kWrapHead characters.
 void drawRow(LayoutPrinter& printer, Primitive place, const Spot& spot, const Text& text) {
-  if (spot.secondY > 0.0F && len(text) > kWrapAfter) {
+  if (spot.secondY > 0.0F && hasLineBreak(text)) {
+    const std::vector<Text> lines = textLines(text);
+    (printer.*place)(spot.size, spot.x, spot.y, lines.front());
+    (printer.*place)(spot.size, spot.x, spot.secondY, join(std::span(lines).subspan(1), u" "));
+  } else if (spot.secondY > 0.0F && len(text) > kWrapAfter) {
     (printer.*place)(spot.size, spot.x, spot.y, left(text, kWrapHead));
     (printer.*place)(spot.size, spot.x, spot.secondY, mid(text, kWrapHead + 1));
   } else {

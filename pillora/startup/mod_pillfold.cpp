@@ -1,13 +1,21 @@
 #include "pillora/startup/mod_pillfold.h"
 
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <span>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "common/log/run_record.h"
 #include "common/text/attempt.h"
 #include "common/text/convert.h"
 #include "common/text/errors.h"
+#include "common/text/log_field.h"
 #include "pillora/flags/flags.h"
+#include "pillora/startup/printer_choice.h"
+#include "pillora/startup/program_help.h"
 #include "pillora/startup/tool_commands.h"
 #include "platform/files/files.h"
 
@@ -16,8 +24,10 @@ namespace pillora {
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: pillora JOBFILE[<TAB>PRINT-OPTION[<TAB>PRINTER]]  (or: pillora JOBFILE OPTION "
-    "PRINTER; /V shows the version)";
+    "usage: pillora JOBFILE[<TAB>PRINT-OPTION[<TAB>PRINTER]]  (pillora --help tells more)";
+
+// The print options that mean something; any other acts like "全部列印".
+constexpr std::array<TextView, 5> kPrintOptions = {u"全部列印", u"0", u"1", u"2", u"CP"};
 
 Text versionText() {
   return fromUtf8(std::to_string(PILLORA_VERSION_MAJOR) + "." +
@@ -34,22 +44,6 @@ void takeSheetNumber(const Text& commandLine, RunState& run) {
   }
 }
 
-}  // namespace
-
-// Every printer whose trimmed device name (or queue name) equals the trimmed wanted name
-// becomes current in turn, so the last match wins; no match keeps the default printer.
-void choosePrinter(const Text& wanted, Printers& printers) {
-  const Text name = trimBlanks(wanted);
-  const std::vector<PrinterEntry> entries = printers.list();
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    if (trimBlanks(entries[i].deviceName) == name || trimBlanks(entries[i].queueName) == name) {
-      printers.choose(i);
-    }
-  }
-}
-
-namespace {
-
 const JobReader& readerFor(const Text& path, const JobReaders& readers) {
   if (endsWith(path, u".ndrg")) return readers.ndrg;
   if (endsWith(path, u".drg")) return readers.drg;
@@ -64,48 +58,92 @@ void recordJob(const std::vector<Text>& fields, const RunState& run) {
   if (fields.size() >= 3) record.set("asked", fields[2]);
 }
 
-}  // namespace
+// The print option and the fields after the third as the host wrote them, each warned
+// about when it is not taken as written.
+void takePrintOption(const std::vector<Text>& fields, RunState& run) {
+  if (fields.size() >= 2) run.printOption = fields[1];
+  if (std::find(kPrintOptions.begin(), kPrintOptions.end(), TextView(run.printOption)) ==
+      kPrintOptions.end()) {
+    *run.notices << "pillora: print option \"" << escapeLogField(run.printOption)
+                 << "\" is none of 全部列印, 0, 1, 2, CP: everything is printed\n";
+  }
+  if (fields.size() > 3) {
+    *run.notices << "pillora: the command line's fields after the third are ignored: \""
+                 << escapeLogField(join(std::span(fields).subspan(3), u"\t")) << "\"\n";
+  }
+}
 
-int Main(const Text& commandLine, const PrinterSource& findPrinters, const JobReaders& readers,
-         StartupIo io) {
-  RunState run;
-  run.notices = &io.err;
+// A job path that starts with "-" and names nothing is an option this program does not have.
+bool isUnknownOption(const Text& path) {
+  std::error_code error;
+  return startsWith(path, u"-") && !std::filesystem::exists(pathFromUtf8(toUtf8(path)), error);
+}
+
+// The whole command line as one of the program's own options; false when it is none.
+bool answerOption(const Text& commandLine, const PrinterSource& findPrinters, StartupIo io) {
   const Text asked = upper(commandLine);
-  if (asked == u"/V" || asked == u"-V" || commandLine == u"--version") {
+  if (asked == u"/V" || asked == u"-V") {
     io.out << toUtf8(kProgramTitle) << ": " << toUtf8(versionText()) << "\n";
-    return kExitOk;
+  } else if (commandLine == u"--version") {
+    io.out << "pillora " << toUtf8(versionText()) << "\n";
+  } else if (commandLine == u"--help" || commandLine == u"-h") {
+    io.out << kProgramHelp;
+  } else if (commandLine == u"--list-printers") {
+    listPrinters(findPrinters(), io.out, io.err);
+  } else {
+    return false;
   }
-  if (commandLine == u"--help") {
-    io.out << kUsage << "\n";
-    return kExitOk;
-  }
-  if (const auto status = runToolCommand(commandLine, findPrinters, io)) {
-    return *status;
-  }
+  return true;
+}
+
+int printJob(const Text& commandLine, const PrinterSource& findPrinters, const JobReaders& readers,
+             RunState& run) {
   takeSheetNumber(commandLine, run);
   const std::vector<Text> fields = split(commandLine, u"\t");
   const Text& path = fields[0];
   if (path.empty()) {
-    io.err << kUsage << "\n";
+    *run.notices << kUsage << "\n";
     return kExitUsage;
   }
-  if (fields.size() >= 2) run.printOption = fields[1];
+  if (isUnknownOption(path)) {
+    *run.notices << "pillora: " << toUtf8(path)
+                 << " is neither an option nor a job file (pillora --help describes the "
+                    "command line)\n";
+    return kExitUsage;
+  }
+  takePrintOption(fields, run);
   recordJob(fields, run);
   if (const auto problem = unreadableFileReason(toUtf8(path))) {
-    io.err << "pillora: cannot read the job file " << toUtf8(path) << ": " << *problem << "\n";
+    *run.notices << "pillora: cannot read the job file " << toUtf8(path) << ": " << *problem
+                 << "\n";
     return kExitFailed;
   }
+  Printers& printers = findPrinters();
+  if (fields.size() >= 3) choosePrinter(fields[2], printers, *run.notices);
+  const MarkerListing markers;  // the program folder is read once for the whole job
+  printers.setJobName(path);
+  readerFor(path, readers)(path, run, printers.current());
+  return kExitOk;
+}
+
+}  // namespace
+
+int Main(const Text& commandLine, const PrinterSource& findPrinters, const JobReaders& readers,
+         StartupIo io) {
   try {
-    Printers& printers = findPrinters();
-    if (fields.size() >= 3) choosePrinter(fields[2], printers);
-    const MarkerListing markers;  // the program folder is read once for the whole job
-    printers.setJobName(path);
-    readerFor(path, readers)(path, run, printers.current());
+    if (answerOption(commandLine, findPrinters, io)) {
+      return kExitOk;
+    }
+    if (const auto status = runToolCommand(commandLine, findPrinters, io)) {
+      return *status;
+    }
+    RunState run;
+    run.notices = &io.err;
+    return printJob(commandLine, findPrinters, readers, run);
   } catch (const AppError& error) {
     io.err << "pillora: " << error.what() << "\n";
     return kExitFailed;
   }
-  return kExitOk;
 }
 
 Text commandLineFromArguments(int argc, const char* const* argv) {

@@ -1,8 +1,10 @@
 #pragma once
 // Start-up of the drug-bag program: reads the command line the host application wrote
-// (job path, TAB, print option, TAB, printer name), answers the version query, chooses the
-// printer, keeps the print option and the sheet number, and hands the job file to the
-// reader its extension names.
+// (job path, TAB, print option, TAB, printer name), answers the program's own options
+// (/V, --version, --help, -h, --list-printers), chooses the printer, keeps the print option
+// and the sheet number, and hands the job file to the reader its extension names. A print
+// option that means nothing, fields past the third and a printer name that matches none
+// are each warned about on one line of `err`.
 #include <functional>
 #include <ostream>
 
@@ -27,7 +29,7 @@ enum ExitStatus : int { kExitOk = 0, kExitFailed = 1, kExitUsage = 2 };
 inline constexpr TextView kProgramTitle = u"澄朗科技藥袋列印程式";
 
 struct StartupIo {
-  std::ostream& out;  // message boxes ("title: text")
+  std::ostream& out;  // message boxes ("title: text"), help and the printer list
   std::ostream& err;  // one-line errors
 };
 
@@ -39,10 +41,6 @@ using PrinterSource = std::function<Printers&()>;
 // the run's record. Returns the exit status.
 int Main(const Text& commandLine, const PrinterSource& findPrinters, const JobReaders& readers,
          StartupIo io);
-
-// Every printer whose trimmed device name (or queue name) equals the trimmed wanted name
-// becomes current in turn, so the last match wins; no match keeps the default printer.
-void choosePrinter(const Text& wanted, Printers& printers);
 
 // The raw command line from program arguments: one argument is taken as it is (the host
 // application's line, tabs inside); several are joined with TAB.

@@ -7,6 +7,7 @@
 #include "pillora/archive/archive_search.h"
 #include "pillora/calibration/calibration_sheet.h"
 #include "pillora/flags/flags.h"
+#include "pillora/startup/printer_choice.h"
 
 namespace pillora {
 
@@ -21,7 +22,7 @@ int calibrate(const std::vector<Text>& args, const PrinterSource& findPrinters, 
   if (args.size() > 1) currentRun().set("asked", args[1]);
   try {
     Printers& printers = findPrinters();
-    if (args.size() > 1) choosePrinter(args[1], printers);
+    if (args.size() > 1) choosePrinter(args[1], printers, io.err);
     const MarkerListing markers;
     printers.setJobName(Text(kCalibrationName));
     printCalibrationSheet(printers.current(), sampleFrames(run));

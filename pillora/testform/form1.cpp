@@ -5,9 +5,12 @@
 #include <QVBoxLayout>
 
 #include <optional>
+#include <stdexcept>
+#include <string>
 
 #include "pillora/testform/command1_click.h"
 #include "pillora/testform/test_window.h"
+#include "platform/process/display.h"
 
 namespace pillora {
 
@@ -31,6 +34,9 @@ std::unique_ptr<Form1> makeTestWindow(Printers& printers, RunState& run) {
 }
 
 int runTestWindow(int& argc, char** argv, Printers& printers, RunState& run) {
+  if (const std::optional<std::string> missing = missingDisplay()) {
+    throw std::runtime_error(*missing);
+  }
   const QApplication application(argc, argv);
   const std::unique_ptr<Form1> form = makeTestWindow(printers, run);
   form->show();

@@ -75,6 +75,19 @@ Corner cornerOf(int x, int y, int rotation, const MonoBitmap& turnedText) {
   }
 }
 
+// The label columns' anchors lie past the label's bottom edge (y 1210 on a 1,200-dot label,
+// the text running up from there), so the start of every line would be cut. A text that
+// crosses the label's right or bottom edge is moved back onto the label; what still does
+// not fit is cut at the top or left, where a turned column ends.
+// Before the label has a size there is no edge to keep to.
+Corner onLabel(Corner corner, const MonoBitmap& text, const MonoBitmap& label) {
+  if (label.width == 0 || label.height == 0) {
+    return corner;
+  }
+  return {std::min(corner.left, label.width - text.width),
+          std::min(corner.top, label.height - text.height)};
+}
+
 }  // namespace
 
 void TsplLabelPrinter::command(const std::string& text) {
@@ -134,7 +147,7 @@ void TsplLabelPrinter::windowsfont(int x, int y, int fontheight, int rotation, i
   const LabelFont font{szFaceName, fontheight, (fontstyle & kItalic) != 0, (fontstyle & kBold) != 0,
                        fontunderline != 0};
   const MonoBitmap bitmap = turned(drawText(font, content), rotation);
-  const Corner corner = cornerOf(x, y, rotation, bitmap);
+  const Corner corner = onLabel(cornerOf(x, y, rotation, bitmap), bitmap, m_label);
   place(bitmap, corner.left, corner.top);
 }
 

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <optional>
+#include <string_view>
 
 #include "common/log/run_record.h"
 #include "common/text/errors.h"
@@ -84,13 +85,13 @@ std::string failureReason(const std::string& queue) {
   if (const Destination dest{cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.c_str(), nullptr)}) {
     return cupsReason;
   }
-  http_t* server = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                                kConnectMilliseconds, nullptr);
-  if (server == nullptr) {
-    return std::string("the print server ") + cupsServer() + " does not answer";
-  }
-  httpClose(server);
-  return "there is no such print queue";
+  return silentCupsServer().value_or("there is no such print queue");
+}
+
+// A queue without a driver: CUPS hands what it is sent to the printer unchanged.
+bool isRawQueue(const cups_dest_t& dest) {
+  const char* model = cupsGetOption("printer-make-and-model", dest.num_options, dest.options);
+  return model != nullptr && std::string_view(model) == "Local Raw Printer";
 }
 
 bool sendDocument(const std::string& queue, int job, const std::string& title,
@@ -113,11 +114,21 @@ std::vector<CupsQueue> cupsQueues() {
     const char* info = cupsGetOption("printer-info", dest.num_options, dest.options);
     const std::string description = (info != nullptr && *info != '\0') ? info : dest.name;
     queues.push_back(
-        {{fromUtf8(instanceName(description, dest)), fromUtf8(instanceName(dest.name, dest))},
-         dest.is_default != 0});
+        {{fromUtf8(instanceName(description, dest)), fromUtf8(instanceName(dest.name, dest)),
+          dest.is_default != 0, isRawQueue(dest)}});
   }
   cupsFreeDests(count, dests);
   return queues;
+}
+
+std::optional<std::string> silentCupsServer() {
+  http_t* server = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                                kConnectMilliseconds, nullptr);
+  if (server == nullptr) {
+    return std::string("the print server ") + cupsServer() + " does not answer";
+  }
+  httpClose(server);
+  return std::nullopt;
 }
 
 Margins cupsA4Margins(const std::string& queueName) {
@@ -131,7 +142,7 @@ Margins cupsA4Margins(const std::string& queueName) {
                                       CUPS_MEDIA_FLAGS_DEFAULT, &a4) == 0) {
     return {};
   }
-  return {pointsOf(a4.left), pointsOf(a4.top)};
+  return {pointsOf(a4.left), pointsOf(a4.top), pointsOf(a4.right)};
 }
 
 void sendPdfToCups(const std::string& queueName, const std::string& title, const std::string& pdf) {

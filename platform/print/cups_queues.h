@@ -1,6 +1,7 @@
 #pragma once
 // The print queues of the CUPS server (libcups; the server is the one CUPS itself picks:
 // CUPS_SERVER, client.conf, the local scheduler).
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,21 +12,25 @@ namespace pillora {
 struct CupsQueue {
   // Device name: the queue's description (printer-info) when it has one, else the queue
   // name. Queue name: the destination's name. An instance (lpoptions) adds "/instance" to
-  // both.
+  // both. Default: the CUPS default destination, LPDEST and PRINTER honoured as CUPS does.
+  // Raw: a queue without a driver (printer-make-and-model "Local Raw Printer").
   PrinterEntry entry;
-  // The CUPS default destination, LPDEST and PRINTER honoured as CUPS does.
-  bool isDefault = false;
 };
 
 // Every destination in CUPS's order; none when no server answers.
 std::vector<CupsQueue> cupsQueues();
 
-// The left and top margins of an A4 sheet on the queue's printer, in points: where its
-// printable area begins, as CUPS reports it (the driver's PPD ImageableArea, the printer's
-// media-col). Both 0 when CUPS reports no A4 margins (a raw queue) or cannot be asked.
+// "the print server <server> does not answer" when it does not; none when it answers.
+std::optional<std::string> silentCupsServer();
+
+// The left, top and right margins of an A4 sheet on the queue's printer, in points: where
+// its printable area begins and ends, as CUPS reports it (the driver's PPD ImageableArea,
+// the printer's media-col). All 0 when CUPS reports no A4 margins (a raw queue) or cannot
+// be asked.
 struct Margins {
   double left = 0.0;
   double top = 0.0;
+  double right = 0.0;
 };
 Margins cupsA4Margins(const std::string& queueName);
 

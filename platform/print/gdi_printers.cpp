@@ -47,10 +47,11 @@ Text windowsDefaultPrinter() {
 }
 
 GdiPrinters::GdiPrinters() : m_log(printLogFromEnvironment()) {
+  const Text defaultPrinter = windowsDefaultPrinter();
   for (const Text& name : windowsPrinterNames()) {
-    m_printers.push_back({name, name});
+    m_printers.push_back({name, name, name == defaultPrinter});
   }
-  makeCurrent(windowsDefaultPrinter());
+  makeCurrent(defaultPrinter);
 }
 
 GdiPrinters::~GdiPrinters() = default;

@@ -3,8 +3,11 @@
 #include <pango/pangocairo.h>
 
 #include <algorithm>
+#include <iostream>
+#include <optional>
 #include <string>
 
+#include "common/text/log_field.h"
 #include "common/text/text.h"
 #include "platform/print/font_map.h"
 #include "platform/print/graphics_handles.h"
@@ -17,6 +20,8 @@ constexpr double kLineWidthPoints = 0.5;
 // A size the font machinery can draw: from one point up to beyond any sheet.
 constexpr double kSmallestFontPoints = 1.0;
 constexpr double kLargestFontPoints = 1000.0;
+// How far a text that would cross the printable area's right edge may be condensed.
+constexpr double kNarrowestScale = 0.7;
 
 double points(float twips) {
   return static_cast<double>(twips) / static_cast<double>(kTwipsPerPoint);
@@ -45,6 +50,33 @@ GObjectHandle<PangoLayout> layoutOf(cairo_t* cr, const Pen& pen, const Text& tex
   return layout;
 }
 
+// The width of a laid-out line, in points.
+double widthOf(PangoLayout* layout) {
+  PangoRectangle logical{};
+  pango_layout_get_extents(layout, nullptr, &logical);
+  return static_cast<double>(logical.x + logical.width) / PANGO_SCALE;
+}
+
+// How much a line starting at x must be condensed to end by the edge: 1 when it fits, none
+// when it cannot fit even at the narrowest scale.
+std::optional<double> fittingScale(double x, double width, double edge) {
+  if (x + width <= edge) {
+    return 1.0;
+  }
+  const double scale = (edge - x) / width;
+  return scale >= kNarrowestScale ? std::optional<double>(scale) : std::nullopt;
+}
+
+// A line drawn at (x, y) scaled across by `scale`.
+void showCondensed(cairo_t* cr, PangoLayout* layout, double x, double y, double scale) {
+  cairo_save(cr);
+  cairo_translate(cr, x, y);
+  cairo_scale(cr, scale, 1.0);
+  cairo_move_to(cr, 0.0, 0.0);
+  pango_cairo_show_layout(cr, layout);
+  cairo_restore(cr);
+}
+
 }  // namespace
 
 cairo_t* PageRenderer::page() {
@@ -69,8 +101,21 @@ void PageRenderer::endDocument() {
 void PageRenderer::text(const Pen& pen, const Text& text) {
   cairo_t* cr = page();
   const GObjectHandle<PangoLayout> layout = layoutOf(cr, pen, text);
-  cairo_move_to(cr, m_origin.x + points(pen.x), m_origin.y + points(pen.y));
-  pango_cairo_show_layout(cr, layout.get());
+  const double x = m_origin.x + points(pen.x);
+  const std::optional<double> scale =
+      fittingScale(x, widthOf(layout.get()), kPageWidthPoints - m_origin.right);
+  if (!scale) {
+    std::cerr << "pillora: the text \"" << escapeLogField(text)
+              << "\" runs past the right edge of the printable area even condensed to 70 %; "
+                 "it is drawn as it is\n";
+  }
+  const double y = m_origin.y + points(pen.y);
+  if (scale && *scale < 1.0) {
+    showCondensed(cr, layout.get(), x, y, *scale);
+  } else {
+    cairo_move_to(cr, x, y);
+    pango_cairo_show_layout(cr, layout.get());
+  }
 }
 
 void PageRenderer::line(float x1, float y1, float x2, float y2) {

@@ -5,7 +5,10 @@
 // is the top-left corner of the printable area: by default the sheet's corner, for a
 // printer with margins that many points into the sheet. Text is one line, no wrapping, its top-left
 // corner at the pen position, in the pen's font name, size and weight; lines are thin (0.5 pt) and
-// black.
+// black. A text that would cross the right edge of the printable area is drawn condensed
+// (scaled across, down to 70 % of its width) so that it ends inside; one that cannot fit
+// even so is drawn as it is, and one warning line on standard error names it. Texts that
+// fit are drawn unchanged.
 //
 // Documents begin and end as page_sequence.h says. A document that is never ended, or is
 // dropped after a failure, is not sent.
@@ -37,10 +40,12 @@ class DocumentTarget {
   virtual void discardDocument() = 0;
 };
 
-// Where the printable area begins on the sheet, in points from its top-left corner.
+// Where the printable area begins on the sheet, in points from its top-left corner, and
+// how far before the sheet's right edge it ends.
 struct PageOrigin {
   double x = 0.0;
   double y = 0.0;
+  double right = 0.0;
 };
 
 class PageRenderer : public PageSink, private PageSequence::Pages {

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "common/log/run_record.h"
 #include "common/text/errors.h"
@@ -24,18 +25,41 @@ std::vector<DocumentFile> pngFiles(const std::vector<std::string>& pages) {
   return files;
 }
 
+// A raw queue would hand the PDF of a bag to the printer as it is (a label printer prints
+// it as garbage), so its documents fail at their first drawing call.
+class RawQueueRefusal : public PageSink {
+ public:
+  explicit RawQueueRefusal(std::string queue) : m_queue(std::move(queue)) {}
+  void text(const Pen& /*pen*/, const Text& /*text*/) override { refuse(); }
+  void line(float /*x1*/, float /*y1*/, float /*x2*/, float /*y2*/) override { refuse(); }
+  void newPage() override { refuse(); }
+  void endDoc() override {}
+  void dropDoc() override {}
+
+ private:
+  [[noreturn]] void refuse() const {
+    throw PrinterError("cannot print bags on " + m_queue +
+                       ": it is a raw queue (no driver), which takes labels only");
+  }
+  std::string m_queue;
+};
+
 }  // namespace
 
 SystemPrinters::SystemPrinters() : m_files(outputFolder()) {
   std::optional<std::size_t> defaultQueue;
   for (const CupsQueue& queue : cupsQueues()) {
-    if (queue.isDefault) {
+    if (queue.entry.isDefault) {
       defaultQueue = m_printers.size();
     }
     m_printers.push_back({queue.entry, Kind::Queue});
   }
+  if (m_printers.empty()) {
+    m_missing = silentCupsServer().value_or("");
+  }
   const std::size_t current = defaultQueue.value_or(m_printers.size());
-  m_printers.push_back({{Text(kPdfPrinterName), Text(kPdfPrinterName)}, Kind::PdfFiles});
+  m_printers.push_back(
+      {{Text(kPdfPrinterName), Text(kPdfPrinterName), !defaultQueue}, Kind::PdfFiles});
   m_printers.push_back({{Text(kPngPrinterName), Text(kPngPrinterName)}, Kind::PngFiles});
 
   m_log = printLogFromEnvironment();
@@ -75,6 +99,9 @@ void SystemPrinters::makeCurrent(const Printer& printer) {
 }
 
 std::unique_ptr<PageSink> SystemPrinters::outputFor(const Printer& printer) {
+  if (printer.entry.isRaw) {
+    return std::make_unique<RawQueueRefusal>(toUtf8(printer.entry.queueName));
+  }
   switch (printer.kind) {
     case Kind::Queue: {
       const std::string queue = toUtf8(printer.entry.queueName);
@@ -84,7 +111,7 @@ std::unique_ptr<PageSink> SystemPrinters::outputFor(const Printer& printer) {
                                                   sendPdfToCups(queue, m_files.jobTitle(), pdf);
                                                 },
                                                 jobTitle()),
-                                            PageOrigin{margins.left, margins.top});
+                                            PageOrigin{margins.left, margins.top, margins.right});
     }
     case Kind::PdfFiles:
       return std::make_unique<PageRenderer>(std::make_unique<PdfTarget>(

@@ -5,11 +5,13 @@
 // after the job file.
 //
 // The current printer is the chosen one, else the CUPS default destination, else
-// "Pillora PDF". A document for a CUPS queue is rendered to PDF and sent as one job when
-// the document ends; its positions start at the corner of the printable area the queue
-// reports for A4. When PILLORA_PRINT_LOG names a file, every call is also appended to
+// "Pillora PDF". A raw queue (no driver) takes no bags: a document's first drawing call on
+// it fails with PrinterError naming the queue. A document for a CUPS queue is rendered to PDF and
+// sent as one job when the document ends; its positions start at the corner of the printable area
+// the queue reports for A4. When PILLORA_PRINT_LOG names a file, every call is also appended to
 // that print log, and so is the choice of a printer.
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/print/document_targets.h"
@@ -36,6 +38,7 @@ class SystemPrinters : public Printers {
   void choose(std::size_t index) override;
   PrinterSurface& current() override { return m_printer; }
   void setJobName(const Text& jobPath) override { m_files.setJobName(jobPath); }
+  std::string missingPrinters() const override { return m_missing; }
 
  private:
   enum class Kind { Queue, PdfFiles, PngFiles };
@@ -50,6 +53,7 @@ class SystemPrinters : public Printers {
   std::unique_ptr<PageSink> outputFor(const Printer& printer);
 
   std::vector<Printer> m_printers;
+  std::string m_missing;  // why there are no CUPS queues
   OutputFiles m_files;
   std::unique_ptr<PrintLog> m_log;
   std::unique_ptr<PageSink> m_output;

@@ -30,5 +30,27 @@ TEST(Text, FindSplitReplaceTrim) {
   EXPECT_TRUE(equalsIgnoreCase(u"Key", u"kEY"));
 }
 
+TEST(Text, LineBreaksOfAnyKindAreOneBreakAndBlanksOnOneLine) {
+  struct Case {
+    TextView text;
+    std::vector<Text> lines;
+    Text oneLine;
+  };
+  const std::vector<Case> cases{
+      {u"", {u""}, u""},
+      {u"飯後", {u"飯後"}, u"飯後"},
+      {u"飯後\r\n多喝水", {u"飯後", u"多喝水"}, u"飯後 多喝水"},
+      {u"a\rb\nc", {u"a", u"b", u"c"}, u"a b c"},
+      {u"a\n\rb", {u"a", u"", u"b"}, u"a  b"},
+      {u"a\r\n\r\n", {u"a"}, u"a"},
+      {u"\r\n", {u""}, u""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(textLines(c.text), c.lines) << toUtf8(c.text);
+    EXPECT_EQ(breaksAsBlanks(c.text), c.oneLine) << toUtf8(c.text);
+    EXPECT_EQ(hasLineBreak(c.text), c.lines.size() > 1 || c.text.size() > c.lines[0].size());
+  }
+}
+
 }  // namespace
 }  // namespace pillora

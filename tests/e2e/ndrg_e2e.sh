@@ -145,6 +145,41 @@ expect_pdf '每天一次'
 grep -q -P '^text\t.*\t1\.[^\t]*總量：84  $' "$PILLORA_PRINT_LOG" || fail "no numbered usage line"
 rm "$PILLORA_HOME/layout.config" "$PILLORA_HOME/DrugBag.config"
 
+# Words of the PDFs past the sheet's right edge (595.28 points), as pdftotext -bbox reads them.
+words_past_edge() {
+  local pdf
+  for pdf in "$PILLORA_OUTPUT_DIR"/*.pdf; do
+    pdftotext -bbox "$pdf" - | sed -n 's/.*xMax="\([0-9.]*\)".*>\(.*\)<\/word>/\1 \2/p' |
+      awk '$1 > 595.28'
+  done
+}
+
+# --- long usage lines end inside the printable area, every word of them: the paged list's
+# lines of a three-times-a-day drug at the pharmacies' offsets, the usage sentence of
+# 220603.config at 10.5 cm for once-a-day drugs; a sentence too long even condensed is
+# drawn as it is and named in a warning
+{
+  header '張三' '2024/11/30'
+  drug AC12345100 QD 'Allopurinol' 'ALLOPURINOL' PO
+  drug AC70012100 QD 'Omeprazole' 'Losec' AC
+  echo '//End DrugBagInfo'
+} | to_big5 >"$work/jobs/qd.ndrg"
+for layout in paged sentence; do
+  case_name=fitted-$layout
+  big5 "$PILLORA_HOME/layout.config" '' "$([ "$layout" = paged ] && echo TRUE || echo FALSE)"
+  [ "$layout" = paged ] || big5 "$PILLORA_HOME/220603.config" '10.5,10.1'
+  run_job "$work/jobs/$([ "$layout" = paged ] && echo a || echo qd).ndrg"
+  past=$(words_past_edge)
+  [ -z "$past" ] || fail "words past the page's edge: $past"
+  if [ "$layout" = paged ]; then expect_pdf '總量：84'; else expect_pdf '每次用量：1顆'; fi
+  ! grep -q 'runs past the right edge' "$work/$case_name.out" || fail "$(cat "$work/$case_name.out")"
+done
+case_name=unfitted-sentence
+run_job "$work/jobs/a.ndrg"
+grep -qx 'pillora: the text "口服，每日三次(早上、中午以及晚上各一次)。每次用量：.*" runs past the right edge of the printable area even condensed to 70 %; it is drawn as it is' \
+  "$work/$case_name.out" || fail "no warning for the sentence: $(cat "$work/$case_name.out")"
+rm "$PILLORA_HOME/layout.config" "$PILLORA_HOME/220603.config"
+
 # Runs pillora on a job without judging it; the exit status goes to $status, standard error
 # to $work/$case_name.err. As root, file permissions are enforced by dropping the
 # capabilities that override them.

@@ -48,10 +48,10 @@ check "paged: one drug's lines are 1.2 cm below the one before" \
   [ "$(rows_of_size paged 12 | awk 'NR % 2 == 1 { if (y != "") printf "%.2f\n", $2 - y; y = $2 }' |
     sort -u)" = "680.40" ]
 
-# 220603.config: one usage sentence per drug page at (10.5, 10.1) cm of the layout.
+# 220603.config: one usage sentence per drug page at (4.5, 11.25) cm of the layout.
 print_with sentence 全部列印 220603.config
 check "sentence: each of the five drug pages has the sentence at its place" [ "$(awk -F '\t' \
-  '$1 == "text" && $2 == "7824.60" && $3 == "5556.60" && $7 ~ /。每次用量：/' \
+  '$1 == "text" && $2 == "4422.60" && $3 == "6208.65" && $7 ~ /。每次用量：[^每]/' \
   "$work/sentence.log" | wc -l)" -eq 5 ]
 
 # dbp.config: the labels go to the printer it names (no such queue here: to files).

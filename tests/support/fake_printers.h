@@ -1,6 +1,7 @@
 #pragma once
 // The printers of a machine for start-up tests: a list to choose from, the choices made, the
-// job name given, and one recording printer as the current one.
+// job name given, why printers are missing, and one recording printer as the current one.
+#include <string>
 #include <vector>
 
 #include "common/print/printer_surface.h"
@@ -13,12 +14,14 @@ class FakePrinters : public Printers {
   std::vector<PrinterEntry> entries;
   std::vector<std::size_t> chosen;
   Text jobName;
+  std::string missing;  // why printers are missing from the list
   RecordingPrinter recorder;
 
   std::vector<PrinterEntry> list() override { return entries; }
   void choose(std::size_t index) override { chosen.push_back(index); }
   PrinterSurface& current() override { return recorder.surface(); }
   void setJobName(const Text& jobPath) override { jobName = jobPath; }
+  std::string missingPrinters() const override { return missing; }
 };
 
 }  // namespace pillora::testing

@@ -3,9 +3,12 @@
 #include <iostream>
 
 #include <QApplication>
-#include <iostream>
+#include <optional>
+#include <stdexcept>
+#include <string>
 
 #include "platform/print/fonts_conf.h"
+#include "platform/process/display.h"
 #include "velsor/shell/mod_updatlet.h"
 #include "velsor/shell/option_panel_window.h"
 #include "velsor/shell/qt_message_box.h"
@@ -15,6 +18,9 @@
 namespace pillora {
 
 int runWindow(int argc, char** argv) {
+  if (const std::optional<std::string> missing = missingDisplay()) {
+    throw std::runtime_error(*missing);
+  }
   // "微軟正黑體" and the other Windows font names through the project's mapping.
   makeProjectFontsCurrent("VELSOR_HOME", "velsor");
   QApplication app(argc, argv);

@@ -132,21 +132,56 @@ TEST_F(DrugPageTest, BlankBodyPrintsCaptionsAndSmallNamesDoctorOnTopUnlessPharma
 TEST_F(DrugPageTest, UsageSentenceAtThePositionOf220603Config) {
   folder.writeBig5("220603.config", {u"4.5,11.25"});
   const LoggedPage page = printOne(sampleDrug());
-  EXPECT_TRUE(drawnAt(page, "飯後服用，每日三次(早上、中午以及晚上各一次)。每次用量：每次用量：1顆",
-                      14, 4.5, 11.25));
+  // The dose's label comes once, not as "每次用量：每次用量：1顆".
+  EXPECT_TRUE(drawnAt(page, "飯後服用，每日三次(早上、中午以及晚上各一次)。每次用量：1顆", 14,
+                      4.5, 11.25));
   EXPECT_FALSE(drawsText(page, "共：84"));
   EXPECT_TRUE(textsAt(page, 10.6, 12.0).empty());
   EXPECT_TRUE(textsAt(page, 101.0, 20.0).empty());  // nothing off the form
 }
 
-TEST_F(DrugPageTest, Malformed220603ConfigSkipsOnlyTheSentence) {
+// A first line without a position prints the usage rows as without the file, and says so.
+TEST_F(DrugPageTest, Malformed220603ConfigPrintsTheUsageRowsWithAWarning) {
   for (const Text& line : {Text(u"4.5"), Text(u"x,1"), Text()}) {
     folder.writeBig5("220603.config", {line});
     recorder.clear();
+    ::testing::internal::CaptureStderr();
     const LoggedPage page = printOne(sampleDrug());
-    EXPECT_FALSE(drawsText(page, "共：84")) << u8(line);
-    EXPECT_TRUE(textsAt(page, 10.5, 10.1).empty()) << u8(line);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "pillora: 220603.config has no position \"x,y\" on its first line (\"" + u8(line) +
+                  "\"); the usage is printed as without the file\n");
+    EXPECT_TRUE(drawnAt(page, "飯後服用", 14, 10.5, 10.1)) << u8(line);
+    EXPECT_TRUE(drawnAt(page, "共：84", 14, 10.6, 13.2)) << u8(line);
     EXPECT_TRUE(drawnAt(page, "勿與酒併服", 14, 1.6, 16.8)) << u8(line);
+  }
+}
+
+// Memo fields hold CR LF; a lone CR or LF counts the same: a line break where the field is
+// wrapped over lines, a blank where it is drawn on one line, and never a drawn control
+// character.
+TEST_F(DrugPageTest, LineBreaksOfMemoFieldsBreakWrappedLinesAndAreBlanksOnOneLine) {
+  DrugBagItemRef item = sampleDrug();
+  item->其他用藥指示(u"睡前服用\r\n多喝水\r\n");
+  item->可能副作用(u"頭暈\r嗜睡");
+  item->警語(u"勿與酒併服\n勿開車");
+  item->適應症(u"止痛\r\n退燒\r\n消炎");
+  item->藥品廠牌(u"Pana\r\ndol");
+  const LoggedPage page = printOne(item);
+  struct Row {
+    std::string text;
+    double y;
+  };
+  const std::vector<Row> rows{{"睡前服用", 15.6}, {"多喝水", 16.1},     {"頭暈", 14.6},
+                              {"嗜睡", 15.1},     {"勿與酒併服", 16.9}, {"勿開車", 17.4},
+                              {"止痛", 13.2},     {"退燒 消炎", 13.7}};
+  for (const Row& row : rows) {
+    EXPECT_TRUE(drawnAt(page, row.text, 14, 1.6, row.y)) << row.text;
+  }
+  EXPECT_TRUE(drawnAt(page, "Pana dol", 14, 1.6, 10.8));
+  for (const PlacedText& t : page.texts) {
+    EXPECT_EQ(t.text.find_first_of("\r\n"), std::string::npos) << t.text;
+    EXPECT_EQ(t.text.find("\\r"), std::string::npos) << t.text;
+    EXPECT_EQ(t.text.find("\\n"), std::string::npos) << t.text;
   }
 }
 

@@ -151,6 +151,23 @@ TEST_F(SingleBag, LongTextsWrapAfterFourteenCharactersInBothForms) {
   }
 }
 
+// A line break ends the first line of a wrapped row; the rest goes on the second line.
+TEST_F(SingleBag, ALineBreakEndsTheFirstLineOfAWrappedRow) {
+  for (const WrappedRow& row : kWrappedRows) {
+    SCOPED_TRACE(static_cast<int>(row.field));
+    CDrugBagItem item;
+    item.set(row.field, u"一二三\r\n四五\r六");
+    EXPECT_EQ(notLoggedOnce(bothForms(item),
+                            {
+                                textAt(row.fixedX, row.fixedY, "標楷體", "10", "一二三"),
+                                textAt(row.fixedX, row.fixedSecondY, "標楷體", "10", "四五 六"),
+                                textAt(row.offsetX, row.offsetY, "標楷體", "10", "一二三"),
+                                textAt(row.offsetX, row.offsetSecondY, "標楷體", "10", "四五 六"),
+                            }),
+              kNoneMissing);
+  }
+}
+
 TEST_F(SingleBag, ShortTextsAndTheOtherRowsStayOnOneLine) {
   CDrugBagItem item;
   item.可能副作用(u"頭暈嗜睡口乾噁心便秘");

@@ -54,16 +54,79 @@ class StartupTest : public ::testing::Test {
 };
 
 TEST_F(StartupTest, VersionQueryInAnyCaseWritesTheBoxAndReadsNothing) {
-  for (const TextView query : {u"/V", u"/v", u"-v", u"--version"}) {
+  for (const TextView query : {u"/V", u"/v", u"-v"}) {
     EXPECT_EQ(run(Text(query)), kExitOk);
   }
   EXPECT_EQ(out.str(),
             "澄朗科技藥袋列印程式: 1.0.0\n澄朗科技藥袋列印程式: 1.0.0\n"
-            "澄朗科技藥袋列印程式: 1.0.0\n澄朗科技藥袋列印程式: 1.0.0\n");
+            "澄朗科技藥袋列印程式: 1.0.0\n");
   EXPECT_TRUE(calls.empty());
   // "/V" followed by a blank is a job path (one that does not exist).
   EXPECT_EQ(run(u"/V "), kExitFailed);
   EXPECT_TRUE(calls.empty());
+}
+
+TEST_F(StartupTest, VersionOptionNamesTheProgram) {
+  EXPECT_EQ(run(u"--version"), kExitOk);
+  EXPECT_EQ(out.str(), "pillora 1.0.0\n");
+  EXPECT_EQ(err.str(), "");
+}
+
+TEST_F(StartupTest, HelpDescribesTheCommandLineOnStandardOutput) {
+  for (const TextView query : {u"--help", u"-h"}) {
+    out.str("");
+    EXPECT_EQ(run(Text(query)), kExitOk);
+    for (const std::string part :
+         {"usage: pillora", "全部列印", "CP", "PILLORA_HOME", "PILLORA_OUTPUT_DIR", "PILLORA_LOG",
+          "dbDrugProfile.mdb", "DrugBag.config", "220603.config", "--list-printers",
+          "exit status"}) {
+      EXPECT_NE(out.str().find(part), std::string::npos) << part;
+    }
+  }
+  EXPECT_EQ(err.str(), "");
+  EXPECT_EQ(printersAsked, 0);
+}
+
+// An option the program does not know is a usage error; a job file of that name is a job.
+TEST_F(StartupTest, AnUnknownOptionIsAUsageErrorOfOneLine) {
+  for (const TextView option : {u"-x", u"--lists-printers", u"-"}) {
+    err.str("");
+    EXPECT_EQ(run(Text(option) + u"\tCP"), kExitUsage);
+    EXPECT_EQ(err.str(), "pillora: " + toUtf8(option) +
+                             " is neither an option nor a job file (pillora --help describes "
+                             "the command line)\n");
+  }
+  EXPECT_TRUE(calls.empty());
+  const std::filesystem::path before = std::filesystem::current_path();
+  job("-1.ndrg");
+  std::filesystem::current_path(folder.file(""));
+  const int status = run(u"-1.ndrg");
+  std::filesystem::current_path(before);
+  EXPECT_EQ(status, kExitOk);
+  EXPECT_EQ(calls.size(), 1U);
+}
+
+TEST_F(StartupTest, FieldsPastTheThirdAndUnknownPrintOptionsAreWarnedAbout) {
+  struct Case {
+    Text fields;
+    std::string warning;
+  };
+  const std::vector<Case> cases{
+      {u"\t全部列印", ""},
+      {u"\t0\t", ""},
+      {u"\tCP", ""},
+      {u"\tCP ",
+       "pillora: print option \"CP \" is none of 全部列印, 0, 1, 2, CP: everything is printed\n"},
+      {u"\t2\tBag\tmore\tstill",
+       "pillora: the command line's fields after the third are ignored: \"more\\tstill\"\n"}};
+  printers.entries = {{u"Bag", u"Bag", true}};
+  for (const Case& c : cases) {
+    err.str("");
+    EXPECT_EQ(run(job("a.drg") + c.fields), kExitOk);
+    EXPECT_EQ(err.str(), c.warning) << toUtf8(c.fields);
+  }
+  ASSERT_EQ(calls.size(), cases.size());
+  EXPECT_EQ(calls[3].run.printOption, u"CP ");
 }
 
 TEST_F(StartupTest, PathAloneUsesPrintEverythingOnTheDefaultPrinter) {
@@ -98,19 +161,61 @@ TEST_F(StartupTest, PrintOptionIsTakenAsWritten) {
   EXPECT_EQ(calls[1].run.printOption, u"CP ");
 }
 
-TEST_F(StartupTest, PrinterMatchIgnoresSurroundingBlanksAndTheLastMatchWins) {
+TEST_F(StartupTest, PrinterMatchIgnoresBlanksAndLetterCaseAndTheLastMatchWins) {
   printers.entries = {{u" Bag Printer 1", u"Bag_Printer_1"},
                       {u"Other", u"Other"},
-                      {u"Bag Printer 1 ", u"BagPrinter1"},
+                      {u"BAG PRINTER 1 ", u"BagPrinter1"},
                       {u"Label", u"TSC_TTP-245_Plus"}};
   run(job("a.ndrg") + u"\t全部列印\t  Bag Printer 1  ");
   EXPECT_EQ(printers.chosen, (std::vector<std::size_t>{0, 2}));
   printers.chosen.clear();
-  run(job("b.ndrg") + u"\t全部列印\tTSC_TTP-245_Plus");
+  run(job("b.ndrg") + u"\t全部列印\ttsc_ttp-245_plus");
   EXPECT_EQ(printers.chosen, (std::vector<std::size_t>{3}));
   printers.chosen.clear();
   run(job("c.ndrg") + u"\t全部列印\tbag printer 1");
+  EXPECT_EQ(printers.chosen, (std::vector<std::size_t>{0, 2}));
+  EXPECT_EQ(err.str(), "");
+}
+
+// No match keeps the default printer, and says so.
+TEST_F(StartupTest, APrinterNotFoundIsNamedWithThePrinterUsed) {
+  printers.entries = {{u"Counter Printer", u"Counter", true}, {u"Pillora PDF", u"Pillora PDF"}};
+  EXPECT_EQ(run(job("a.ndrg") + u"\t全部列印\tBag Printer 1"), kExitOk);
   EXPECT_TRUE(printers.chosen.empty());
+  EXPECT_EQ(err.str(),
+            "pillora: no printer is named \"Bag Printer 1\"; the bags go to the default printer "
+            "\"Counter Printer\"\n");
+  err.str("");
+  printers.entries = {{u"Pillora PDF", u"Pillora PDF", true}};
+  printers.missing = "the print server /run/cups/cups.sock does not answer";
+  EXPECT_EQ(run(job("b.ndrg") + u"\t全部列印\tBag Printer 1"), kExitOk);
+  EXPECT_EQ(err.str(),
+            "pillora: no printer is named \"Bag Printer 1\" (the print server "
+            "/run/cups/cups.sock does not answer); the bags go to the default printer "
+            "\"Pillora PDF\"\n");
+  EXPECT_EQ(calls.size(), 2U);
+  // A blank printer field asks for no printer.
+  err.str("");
+  EXPECT_EQ(run(job("c.ndrg") + u"\t全部列印\t  "), kExitOk);
+  EXPECT_EQ(err.str(), "");
+}
+
+TEST_F(StartupTest, ListOfPrintersMarksTheDefaultAndRawQueues) {
+  printers.entries = {{u"Bag Printer 1", u"BagPrinter1"},
+                      {u"TSC TTP-245 Plus", u"TSC_TTP-245_Plus", false, true},
+                      {u"Counter", u"Counter", true},
+                      {u"Pillora PDF", u"Pillora PDF"}};
+  EXPECT_EQ(run(u"--list-printers"), kExitOk);
+  EXPECT_EQ(out.str(),
+            "Bag Printer 1\tBagPrinter1\n"
+            "TSC TTP-245 Plus\tTSC_TTP-245_Plus\traw queue: labels only\n"
+            "Counter\tCounter\tdefault\n"
+            "Pillora PDF\tPillora PDF\n");
+  printers.missing = "the print server /run/cups/cups.sock does not answer";
+  out.str("");
+  EXPECT_EQ(run(u"--list-printers"), kExitOk);
+  EXPECT_EQ(err.str(), "pillora: the print server /run/cups/cups.sock does not answer\n");
+  EXPECT_TRUE(calls.empty());
 }
 
 TEST_F(StartupTest, SheetNumberIsTheSecondDotPieceWhenItIsANumber) {

@@ -66,9 +66,9 @@ TEST(SystemLabelPrinterTest, ALabelLogThatCannotBeOpenedIsAPrinterError) {
 }
 
 TEST(SystemLabelPrinterTest, TheQueueOfAPrinterName) {
-  const std::vector<CupsQueue> queues{{{u"Bag Printer", u"Bags"}, true},
-                                      {{u"TSC TTP-245 Plus", u"TSC_TTP-245_Plus"}, false},
-                                      {{u"Labels", u"tsc"}, false}};
+  const std::vector<CupsQueue> queues{{{u"Bag Printer", u"Bags", true}},
+                                      {{u"TSC TTP-245 Plus", u"TSC_TTP-245_Plus", false, true}},
+                                      {{u"Labels", u"tsc"}}};
   const std::vector<std::pair<Text, std::optional<std::string>>> cases{
       {u"TSC TTP-245 Plus", "TSC_TTP-245_Plus"},    // by description
       {u" tsc_ttp-245_plus ", "TSC_TTP-245_Plus"},  // by queue name, letter case ignored

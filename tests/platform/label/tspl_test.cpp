@@ -97,7 +97,7 @@ TEST_F(TsplTest, ALabelOfTurnedColumnsReadsBack) {
   for (std::size_t i = 0; i < 2; ++i) {
     const ParsedBitmap& bitmap = job.bitmaps[i];
     EXPECT_EQ(bitmap.x, i == 0 ? 20 : 92);
-    EXPECT_EQ(bitmap.y + bitmap.height, 1210);  // the text runs up from y
+    EXPECT_EQ(bitmap.y + bitmap.height, 1200);  // the text runs up from the label's edge
     EXPECT_GT(bitmap.height, bitmap.widthBytes * 8);
     EXPECT_LT(bitmap.widthBytes * 8, 36 + 8);
     // The label's picture shows the same dots as the command (the label ends at 1200).
@@ -144,7 +144,23 @@ TEST_F(TsplTest, TextBeyondTheLabelsTopIsCutAndEmptyTextDrawsNothing) {
   const ParsedJob job = onlyJob();
   ASSERT_EQ(job.bitmaps.size(), 1U);
   EXPECT_EQ(job.bitmaps[0].y, 0);
-  EXPECT_EQ(job.bitmaps[0].height, 1210);
+  EXPECT_EQ(job.bitmaps[0].height, 1200);
+}
+
+// The columns' y of 1210 lies 10 dots past the 1,200-dot label's edge, where each line
+// starts (the text runs up from its anchor): the line is drawn from the label's edge, whole,
+// as it is drawn anywhere on the label.
+TEST_F(TsplTest, ALineStartingPastTheLabelsEdgeIsDrawnWholeFromTheEdge) {
+  openLabel();
+  column(20, u"姓名");
+  port.windowsfont(56, 1000, 32, 90, 0, 0, u"標楷體", u"姓名");
+  port.printlabel(u"1", u"1");
+  port.closeport();
+  const ParsedJob job = onlyJob();
+  ASSERT_EQ(job.bitmaps.size(), 2U);
+  EXPECT_EQ(job.bitmaps[0].y + job.bitmaps[0].height, 1200);
+  EXPECT_EQ(job.bitmaps[0].height, job.bitmaps[1].height);
+  EXPECT_EQ(job.bitmaps[0].data, job.bitmaps[1].data);
 }
 
 TEST_F(TsplTest, CallsWithoutAnOpenPortDoNothing) {

@@ -54,7 +54,11 @@ TEST_F(BuiltInPrinters, WithoutPrintServerPdfIsTheDefault) {
   ASSERT_EQ(entries.size(), 2U);
   EXPECT_EQ(entries[0].deviceName, u"Pillora PDF");
   EXPECT_EQ(entries[0].queueName, u"Pillora PDF");
+  EXPECT_TRUE(entries[0].isDefault);
   EXPECT_EQ(entries[1].deviceName, u"Pillora PNG");
+  EXPECT_FALSE(entries[1].isDefault);
+  EXPECT_EQ(printers.missingPrinters(),
+            "the print server " + output("no-server.sock") + " does not answer");
 
   printers.setJobName(u"/data/jobs/123.ndrg");
   printPage(printers.current(), u"預設印表機");

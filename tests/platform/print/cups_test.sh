@@ -26,10 +26,10 @@ sample_text_corner() {
   pdftotext -bbox "$1" - | sed -n 's/.*xMin="\([0-9.]*\)" yMin="\([0-9.]*\)".*>藥袋測試<.*/\1 \2/p'
 }
 
-# A driver for an A4 printer that takes PDF as it is, with margins of 18 points at the
-# sides and 14 at the top and bottom (as a PCL laser printer has).
-write_margins_ppd() {
-  cat >"$1" <<'PPD'
+# A driver for an A4 printer that takes PDF as it is, with the printable area given in
+# points (left bottom right top).
+write_pdf_ppd() { # file, imageable area
+  cat >"$1" <<PPD
 *PPD-Adobe: "4.3"
 *FormatVersion: "4.3"
 *FileVersion: "1.0"
@@ -52,10 +52,14 @@ write_margins_ppd() {
 *PageRegion A4: "<</PageSize[595 842]>>setpagedevice"
 *CloseUI: *PageRegion
 *DefaultImageableArea: A4
-*ImageableArea A4: "18 14 577 828"
+*ImageableArea A4: "$2"
 *DefaultPaperDimension: A4
 *PaperDimension A4: "595 842"
 PPD
+}
+
+is_pdf_of_bags() {
+  [ "$(head -c 5 "$1")" = "%PDF-" ] && pdftotext "$1" - | grep -q '王小明'
 }
 
 is_pdf_of_sample() {
@@ -71,9 +75,15 @@ unset LPDEST PRINTER PILLORA_PRINT_LOG
 export LSAN_OPTIONS=${LSAN_OPTIONS:+$LSAN_OPTIONS:}print_suppressions=0
 mkdir -p "$HOME" "$work/bags" "$work/counter" "$work/jobs"
 
-lpadmin -p BagPrinter1 -E -v "capture:$work/bags" -D "Bag Printer 1" 2>/dev/null
-lpadmin -p Counter -E -v "capture:$work/counter" -D "Counter Printer" 2>/dev/null
-lpadmin -p Gone -E -v "capture:$work/counter" -D "Gone Printer" 2>/dev/null
+# Bag queues have a driver (one that passes PDF through); a queue without one is raw.
+write_pdf_ppd "$work/pdf.ppd" "0 0 595 842"
+bag_queue() { # name, folder, description
+  lpadmin -p "$1" -E -v "capture:$2" -D "$3" -P "$work/pdf.ppd" 2>/dev/null
+}
+bag_queue BagPrinter1 "$work/bags" "Bag Printer 1"
+bag_queue Counter "$work/counter" "Counter Printer"
+bag_queue Gone "$work/counter" "Gone Printer"
+lpadmin -p Labels -E -v "capture:$work/labels" -D "TSC TTP-245 Plus" 2>/dev/null
 lpadmin -d Counter
 
 list=$("$driver" --list)
@@ -100,7 +110,8 @@ LPDEST=BagPrinter1 "$driver" "$work/jobs/789.ndrg" || fail "printing with LPDEST
 captured_job "$work/bags" 2 >/dev/null
 pass "LPDEST overrides the default queue"
 
-write_margins_ppd "$work/margins.ppd"
+# Margins of 18 points at the sides and 14 at the top and bottom (as a PCL laser printer has).
+write_pdf_ppd "$work/margins.ppd" "18 14 577 828"
 mkdir -p "$work/margins"
 lpadmin -p Margins -E -v "capture:$work/margins" -P "$work/margins.ppd" 2>/dev/null
 "$driver" "$work/jobs/margins.ndrg" Margins || fail "printing on the queue with margins failed"
@@ -111,13 +122,47 @@ awk -v x0="$x0" -v y0="$y0" -v x1="$x1" -v y1="$y1" \
   fail "the text moved from ($x0, $y0) to ($x1, $y1), not by the margins (18, 14)"
 pass "on a queue with margins the positions start at the printable area's corner"
 
+"$pillora" --list-printers >"$work/list.out" 2>"$work/list.err" || fail "--list-printers failed"
+grep -qxF "Bag Printer 1	BagPrinter1" "$work/list.out" &&
+  grep -qxF "Counter Printer	Counter	default" "$work/list.out" &&
+  grep -qxF "TSC TTP-245 Plus	Labels	raw queue: labels only" "$work/list.out" &&
+  grep -qxF "Pillora PDF	Pillora PDF" "$work/list.out" && [ ! -s "$work/list.err" ] ||
+  fail "pillora --list-printers: $(cat "$work/list.out" "$work/list.err")"
+pass "pillora --list-printers shows the queues, the default and the raw queue marked"
+
+mkdir -p "$work/labels"
+"$pillora" "$sample" 全部列印 "bag printer 1" >/dev/null 2>"$work/case.err" ||
+  fail "printing on 'bag printer 1' failed: $(cat "$work/case.err")"
+is_pdf_of_bags "$(captured_job "$work/bags" 3)" || fail "Bag Printer 1 got no bags"
+! grep -q 'no printer is named' "$work/case.err" || fail "a warning for a matching name"
+pass "a printer name in other letter case prints on that printer"
+
+"$pillora" "$sample" 全部列印 "Bag Printr 1" >/dev/null 2>"$work/typo.err" ||
+  fail "printing with a misspelt printer failed: $(cat "$work/typo.err")"
+is_pdf_of_bags "$(captured_job "$work/counter" 2)" || fail "the default queue got no bags"
+one_error_line "$work/typo.err" 'pillora: no printer is named "Bag Printr 1"; the bags go to the default printer "Counter Printer"'
+pass "a misspelt printer prints on the default queue with one warning naming both"
+
+for asked in "TSC TTP-245 Plus" ""; do
+  status=0
+  if [ -n "$asked" ]; then
+    "$pillora" "$sample" 全部列印 "$asked" >/dev/null 2>"$work/raw.err" || status=$?
+  else
+    LPDEST=Labels "$pillora" "$sample" >/dev/null 2>"$work/raw.err" || status=$?
+  fi
+  [ "$status" -eq 1 ] || fail "bags on the raw queue gave status $status"
+  one_error_line "$work/raw.err" 'pillora: cannot print bags on Labels: it is a raw queue (no driver), which takes labels only'
+  [ -z "$(ls -A "$work/labels")" ] || fail "the raw queue received a job"
+done
+pass "bags on a raw queue, chosen or the default, fail on one line naming the queue"
+
 lpoptions -p BagPrinter1/Draft -o print-quality=3 >/dev/null
 "$driver" "$work/jobs/inst.ndrg" "Bag Printer 1/Draft" || fail "printing on an instance failed"
-captured_job "$work/bags" 3 >/dev/null
+captured_job "$work/bags" 4 >/dev/null
 grep -q 'argv\[3\]="inst.ndrg"' "$server/log/error_log" || fail "instance job not printed"
 pass "an lpoptions instance prints on its queue"
 
-lpadmin -p Refusing -E -v "capture:$work/counter" -D "Refusing Printer" 2>/dev/null
+bag_queue Refusing "$work/counter" "Refusing Printer"
 cupsreject Refusing
 status=0
 "$pillora" "$sample" 全部列印 "Refusing Printer" 2>"$work/refused.err" >/dev/null || status=$?
@@ -137,5 +182,12 @@ status=0
 [ "$status" -eq 1 ] || fail "a stopped server gave status $status"
 one_error_line "$work/down.err" 'pillora: cannot print on BagPrinter1: the print server .* does not answer'
 pass "a stopped server is a printer error, reported on standard error"
+
+status=0
+"$pillora" "$sample" 全部列印 "Bag Printer 1" >/dev/null 2>"$work/nocups.err" || status=$?
+[ "$status" -eq 0 ] || fail "printing without a server gave status $status"
+one_error_line "$work/nocups.err" 'pillora: no printer is named "Bag Printer 1" (the print server .* does not answer); the bags go to the default printer "Pillora PDF"'
+ls "$work/files"/sample*.pdf >/dev/null || fail "no PDF without a server"
+pass "without a print server the bags go to a PDF, with one warning naming both printers"
 
 echo "$passed passed, 0 failed"

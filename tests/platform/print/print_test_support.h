@@ -33,16 +33,19 @@ inline std::string commandOutput(const std::string& command) {
   return output;
 }
 
-// One word of a PDF as pdftotext -bbox reports it: page (from 1), top-left corner in points.
+// One word of a PDF as pdftotext -bbox reports it: page (from 1), top-left corner and right
+// edge in points.
 struct PdfWord {
   int page = 0;
   double x = 0;
   double y = 0;
   std::string text;
+  double right = 0;
 };
 
 inline std::vector<PdfWord> pdfWords(const std::string& pdfFile) {
-  static const std::regex word(R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)"[^>]*>(.*)</word>)re");
+  static const std::regex word(
+      R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)"[^>]*>(.*)</word>)re");
   std::istringstream lines(commandOutput("pdftotext -bbox '" + pdfFile + "' - 2>/dev/null"));
   std::vector<PdfWord> words;
   int page = 0;
@@ -52,7 +55,8 @@ inline std::vector<PdfWord> pdfWords(const std::string& pdfFile) {
       ++page;
     }
     if (std::regex_search(line, match, word)) {
-      words.push_back({page, std::stod(match[1]), std::stod(match[2]), match[3]});
+      words.push_back(
+          {page, std::stod(match[1]), std::stod(match[2]), match[4], std::stod(match[3])});
     }
   }
   return words;

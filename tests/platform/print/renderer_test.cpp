@@ -2,6 +2,7 @@
 #include <cairo.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -26,6 +27,7 @@ using testing::pdfWords;
 // A printer drawing into PDF documents kept as files in a temporary folder.
 class PdfPrinter {
  public:
+  explicit PdfPrinter(PageOrigin origin = {}) : m_renderer(target(), origin) {}
   PrinterSurface& surface() { return m_printer; }
   const std::vector<std::string>& documents() const { return m_documents; }
 
@@ -43,10 +45,14 @@ class PdfPrinter {
     std::ofstream(m_documents.back(), std::ios::binary) << pdf;
   }
 
+  std::unique_ptr<DocumentTarget> target() {
+    return std::make_unique<PdfTarget>([this](const std::string& pdf) { keep(pdf); },
+                                       [] { return std::string("renderer test"); });
+  }
+
   testing::TempProgramFolder m_folder;
   std::vector<std::string> m_documents;
-  PageRenderer m_renderer{std::make_unique<PdfTarget>([this](const std::string& pdf) { keep(pdf); },
-                                                      [] { return std::string("renderer test"); })};
+  PageRenderer m_renderer;
   PenPrinter m_printer{{&m_renderer}};
 };
 
@@ -86,6 +92,49 @@ TEST(PdfRendering, TextSitsWithItsTopLeftCornerAtThePenInKai) {
   EXPECT_NEAR(wordOf(words, "第二行").y, 400, 0.5);
   EXPECT_GT(wordOf(words, "第二行").x, 136);
   EXPECT_EQ(pdfFontNames(pdf), "UKaiTW\n");
+}
+
+// The words of a PDF's first line whose top is at y points.
+std::vector<PdfWord> wordsAt(const std::vector<PdfWord>& words, double y) {
+  std::vector<PdfWord> found;
+  for (const PdfWord& word : words) {
+    if (std::abs(word.y - y) < 1.0) found.push_back(word);
+  }
+  return found;
+}
+
+// A text that would cross the right edge of the printable area is drawn condensed (down to
+// 70 % of its width) so that it ends inside; texts that fit are drawn as they are; a text
+// that cannot fit even so is drawn as it is and named in a warning.
+TEST(PdfRendering, TextPastTheRightEdgeIsCondensedToEndInsideThePrintableArea) {
+  for (const double rightMargin : {0.0, 18.0}) {
+    SCOPED_TRACE(rightMargin);
+    const double edge = kPageWidthPoints - rightMargin;
+    PdfPrinter printer(PageOrigin{0.0, 0.0, rightMargin});
+    const Text usage = u"飯後口服 每日三次 總量：21";  // about 160 points at 12 points
+    ::testing::internal::CaptureStderr();
+    printer.text(static_cast<float>((edge - 130) * 20), 1000, usage);
+    printer.text(1000, 3000, usage);
+    printer.text(static_cast<float>((edge - 40) * 20), 5000, u"這一行太長放不下");  // off the page
+    printer.surface().endDoc();
+    const std::string warnings = ::testing::internal::GetCapturedStderr();
+
+    ASSERT_EQ(printer.documents().size(), 1U);
+    const std::vector<PdfWord> words = pdfWords(printer.documents()[0]);
+    const std::vector<PdfWord> fitted = wordsAt(words, 50);
+    const std::vector<PdfWord> asIs = wordsAt(words, 150);
+    ASSERT_EQ(fitted.size(), 3U);
+    ASSERT_EQ(asIs.size(), 3U);
+    EXPECT_NEAR(fitted.front().x, edge - 130, 0.5);
+    EXPECT_LE(fitted.back().right, edge + 0.01);
+    EXPECT_EQ(fitted.back().text, "總量：21");
+    const double asIsWidth = asIs.back().right - asIs.front().x;
+    EXPECT_GT(asIsWidth, 140);
+    EXPECT_NEAR(asIs.front().x, 50, 0.5);
+    EXPECT_EQ(warnings,
+              "pillora: the text \"這一行太長放不下\" runs past the right edge of the printable "
+              "area even condensed to 70 %; it is drawn as it is\n");
+  }
 }
 
 // The family of the font the printer's font map picks for a font name.
