@@ -41,7 +41,10 @@ int usageError(const std::string& what) {
 }
 
 int dump(const std::string& database, const pillora::Text& password) {
-  std::cout << pillora::writeProfileCsv(pillora::readProfileDatabase(database, password));
+  std::vector<std::string> warnings;
+  const auto rows = pillora::readProfileDatabase(database, password, warnings);
+  for (const std::string& warning : warnings) std::cerr << "pillora-profile: " << warning << "\n";
+  std::cout << pillora::writeProfileCsv(rows);
   return std::cout.flush() ? 0 : kFailed;
 }
 

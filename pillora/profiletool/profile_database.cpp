@@ -48,13 +48,15 @@ void buildProfileDatabase(const std::vector<ProfileRow>& rows, const std::string
   }
 }
 
-std::vector<ProfileRow> readProfileDatabase(const std::string& path, const Text& password) {
+std::vector<ProfileRow> readProfileDatabase(const std::string& path, const Text& password,
+                                            std::vector<std::string>& warnings) {
   const auto quoted = [](const Text& value) {
     return u"\"" + replaceAll(value, u"\"", u"\"\"") + u"\"";
   };
   const std::unique_ptr<Backend> database =
       openBackend(u"Provider=Microsoft.Jet.OLEDB.4.0;Jet OLEDB:Database Password=" +
-                  quoted(password) + u";Data Source=" + quoted(fromUtf8(path)));
+                      quoted(password) + u";Data Source=" + quoted(fromUtf8(path)),
+                  warnings);
   QueryResult result = database->query(u"SELECT " + columnList(Text()) + u" FROM " + Text(kTable),
                                        std::numeric_limits<std::size_t>::max());
   std::vector<ProfileRow> rows;

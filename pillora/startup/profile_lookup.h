@@ -11,17 +11,22 @@
 // as they are.
 //
 // A database that cannot be opened or queried leaves the record as the job file gave it; a
-// failed open is noted once per job (RunState::notices). A code holding a LIKE pattern
+// failed open is noted once per job (RunState::notices), with the warnings of the open (a
+// copy of an Access file made again, a private copy). A database without the table
+// tblDrugBag counts as one that cannot be opened. A code holding a LIKE pattern
 // character ("%", "_", "[", "*", "?", "#") is not searched and counts as not found. One connection
 // serves all lookups of a job; it is opened by the first lookup, tried again by later ones while it
 // fails, and released with the object.
+#include <string>
+
 #include "common/db/connection.h"
 #include "pillora/records/drug_bag_item.h"
 #include "pillora/records/run_state.h"
 
 namespace pillora {
 
-// The connection string of the drug-profile database in the program's folder.
+// The drug-profile database in the program's folder, and its connection string.
+std::string profileDatabasePath();
 Text profileConnectionString();
 // The query of the ".ndrg" lookup for a code without surrounding blanks.
 Text profileSearchQuery(const Text& code);
@@ -41,10 +46,11 @@ class ProfileLookup {
 
  private:
   void connect();
+  void requireProfileTable();
 
   const RunState& m_state;
   Connection m_connection;
-  bool m_noted = false;  // a failed open has been noted
+  bool m_noted = false;  // a failed open (and its warnings) has been noted
 };
 
 }  // namespace pillora
