@@ -20,9 +20,8 @@ namespace {
 std::string contentKey(const fs::path& file) {
   try {
     return fileContentHash(file.string());
-  } catch (const FileError& error) {
-    throw DatabaseError("cannot read the Access database file " + file.string() + ": " +
-                        error.what());
+  } catch (const FileError& error) {  // names the file and the system's reason
+    throw DatabaseError(error.what());
   }
 }
 
