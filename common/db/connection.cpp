@@ -12,7 +12,8 @@ void Connection::ConnectionString(Text vData) {
 
 void Connection::Open() {
   if (m_backend) throw DatabaseError("the connection is open already");
-  m_backend = openBackend(m_connectionString);
+  m_warnings.clear();
+  m_backend = openBackend(m_connectionString, m_warnings);
 }
 
 const std::shared_ptr<Backend>& Connection::backend() const {

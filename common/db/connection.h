@@ -2,6 +2,8 @@
 // A database connection as both programs use it: set the connection string, open it, run
 // statements, close it. The connection string's provider chooses the engine (backends.h).
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "common/db/backend.h"
 
@@ -23,6 +25,9 @@ class Connection {
   // the string carries. DatabaseError when the connection is open already (it stays open,
   // unchanged) or the database cannot be opened (it stays closed).
   void Open();
+  // What the last Open had to say without failing, one line each naming its file (a copy
+  // made again, a private copy instead of the cache: backends.h).
+  const std::vector<std::string>& Warnings() const { return m_warnings; }
   ObjectState State() const { return m_backend ? ObjectState::Open : ObjectState::Closed; }
   // Runs one statement that returns no rows. DatabaseError when closed or refused.
   void Execute(const Text& sql);
@@ -43,6 +48,7 @@ class Connection {
 
   Text m_connectionString;
   std::shared_ptr<Backend> m_backend;
+  std::vector<std::string> m_warnings;
 };
 
 }  // namespace pillora

@@ -3,7 +3,9 @@
 #include <mdbtools.h>
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
+#include <string_view>
 
 #include "common/text/convert.h"
 #include "common/text/errors.h"
@@ -119,9 +121,17 @@ class TableReader {
   std::vector<std::vector<char>> m_buffers;
 };
 
-// A table gives exactly the rows its definition counts; fewer mean a file cut short.
-void readTable(MdbHandle* mdb, MdbCatalogEntry* entry, JetTableSink& sink,
-               const std::string& path) {
+// Takes the rows of a table and keeps none: reading them is the check.
+class RowCounter final : public JetTableSink {
+ public:
+  void table(const std::string& /*name*/, const std::vector<JetColumn>& /*columns*/) override {}
+  void row(const JetRow& /*values*/) override {}
+};
+
+// A table gives exactly the rows its definition counts; fewer mean a file cut short or a
+// page libmdb skipped (a page "from map" that does not match). DatabaseError saying which
+// table, without the file's name.
+void readTable(MdbHandle* mdb, MdbCatalogEntry* entry, JetTableSink& sink) {
   const std::unique_ptr<MdbTableDef, TableFreer> table(mdb_read_table(entry));
   if (table == nullptr || mdb_read_columns(table.get()) == nullptr) {
     throw DatabaseError(std::string("cannot read table ") + entry->object_name);
@@ -130,9 +140,30 @@ void readTable(MdbHandle* mdb, MdbCatalogEntry* entry, JetTableSink& sink,
   sink.table(entry->object_name, reader.columns());
   const unsigned int read = reader.readRows(sink);
   if (read != table->num_rows) {
-    throw DatabaseError("the Access database file " + path + " is damaged: table " +
-                        entry->object_name + " gives " + decimal(read) +
+    throw DatabaseError(std::string("table ") + entry->object_name + " gives " + decimal(read) +
                         " rows where it declares " + decimal(table->num_rows));
+  }
+}
+
+// The table list is the rows of the catalog table MSysObjects, whose definition is page 2.
+// libmdb reads it as any table and lists what it finds: a damaged list would read as a
+// database with fewer tables, or none. It must read whole.
+void readTableList(MdbHandle* mdb, const std::string& path) {
+  MdbCatalogEntry catalog{};
+  catalog.mdb = mdb;
+  catalog.object_type = MDB_TABLE;
+  catalog.table_pg = 2;
+  const std::string_view name = "MSysObjects";
+  std::copy(name.begin(), name.end(), std::begin(catalog.object_name));
+  try {
+    RowCounter rows;
+    readTable(mdb, &catalog, rows);
+  } catch (const DatabaseError& error) {
+    throw DatabaseError("cannot read the table list of the Access database file " + path + ": " +
+                        error.what());
+  }
+  if (mdb_read_catalog(mdb, MDB_TABLE) == nullptr) {
+    throw DatabaseError("cannot read the table list of the Access database file " + path);
   }
 }
 
@@ -144,13 +175,14 @@ void readJetFile(const std::string& path, JetTableSink& sink) {
   mdb_set_bind_size(mdb.get(), kBindSize);
   mdb_set_date_fmt(mdb.get(), "%Y-%m-%d %H:%M:%S");
   mdb_set_boolean_fmt_numbers(mdb.get());
-  if (mdb_read_catalog(mdb.get(), MDB_TABLE) == nullptr) {
-    throw DatabaseError("cannot read the table list of the Access database file " + path);
-  }
+  readTableList(mdb.get(), path);
   for (unsigned int i = 0; i < mdb->num_catalog; ++i) {
     auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
-    if (entry->object_type == MDB_TABLE && mdb_is_system_table(entry) == 0) {
-      readTable(mdb.get(), entry, sink, path);
+    if (entry->object_type != MDB_TABLE || mdb_is_system_table(entry) != 0) continue;
+    try {
+      readTable(mdb.get(), entry, sink);
+    } catch (const DatabaseError& error) {
+      throw DatabaseError("the Access database file " + path + " is damaged: " + error.what());
     }
   }
 }

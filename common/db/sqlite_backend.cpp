@@ -142,15 +142,27 @@ QueryResult SqliteBackend::query(const Text& sql, std::size_t maxRows) {
   while (result.rows.size() < maxRows && step(s)) {
     Row& row = result.rows.emplace_back();
     for (int i = 0; i < count; ++i) {
-      if (sqlite3_column_type(s, i) == SQLITE_NULL) {
-        row.emplace_back();
-        continue;
-      }
-      const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(s, i));
-      row.emplace_back(fromUtf8(std::string_view(text, sqlite3_column_bytes(s, i))));
+      const std::optional<std::string_view> value = rawValue(s, i);
+      row.push_back(value ? FieldText(fromUtf8(*value)) : std::nullopt);
     }
   }
   return result;
+}
+
+void SqliteBackend::forEachRow(const Text& sql, const std::function<void(const RawRow&)>& visit) {
+  const Statement statement = prepare(sql);
+  sqlite3_stmt* s = statement.get();
+  RawRow row(static_cast<std::size_t>(sqlite3_column_count(s)));
+  while (step(s)) {
+    for (std::size_t i = 0; i < row.size(); ++i) row[i] = rawValue(s, static_cast<int>(i));
+    visit(row);
+  }
+}
+
+std::optional<std::string_view> SqliteBackend::rawValue(sqlite3_stmt* statement, int column) {
+  if (sqlite3_column_type(statement, column) == SQLITE_NULL) return std::nullopt;
+  const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+  return std::string_view(text, static_cast<std::size_t>(sqlite3_column_bytes(statement, column)));
 }
 
 void SqliteBackend::bindValue(sqlite3_stmt* statement, int index, const FieldValue& value) {

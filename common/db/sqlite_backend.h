@@ -1,9 +1,12 @@
 #pragma once
 // SQLite as the engine behind a connection: database files in SQLite format, read and
 // written in place, and the copies into which Access files are read.
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "common/db/backend.h"
 #include "common/db/insert_statement.h"
@@ -37,6 +40,12 @@ class SqliteBackend final : public Backend {
   void commit() override;
   void rollback() override;
 
+  // A row's values as SQLite keeps them: the bytes of each value's text form (UTF-8), nothing
+  // for NULL; valid while the visit lasts.
+  using RawRow = std::vector<std::optional<std::string_view>>;
+  // Hands every row of a query to visit, converting nothing: for reading whole tables.
+  void forEachRow(const Text& sql, const std::function<void(const RawRow&)>& visit);
+
   // From now on every statement that would change the database fails with this message.
   void refuseWrites(std::string message);
 
@@ -53,6 +62,7 @@ class SqliteBackend final : public Backend {
   // Steps once: true with a row, false when done.
   bool step(sqlite3_stmt* statement);
   void bindValue(sqlite3_stmt* statement, int index, const FieldValue& value);
+  static std::optional<std::string_view> rawValue(sqlite3_stmt* statement, int column);
   [[noreturn]] void fail() const;
 
   sqlite3* m_db;

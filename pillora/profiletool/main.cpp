@@ -77,10 +77,12 @@ int build(const pillora::ToolArguments& args) {
 int dump(const pillora::ToolArguments& args) {
   const pillora::Text password = args.password ? pillora::fromUtf8(*args.password)
                                                : pillora::Text(pillora::kProfileDatabasePassword);
+  std::vector<std::string> warnings;
+  const auto rows = pillora::readProfileDatabase(args.files[0], password, warnings);
+  tell("", warnings);
   std::vector<std::string> notes;
-  std::cout << pillora::csvTextIn(
-      pillora::writeProfileCsv(pillora::readProfileDatabase(args.files[0], password)),
-      args.encoding.value_or(pillora::CsvEncoding::Utf8), notes);
+  std::cout << pillora::csvTextIn(pillora::writeProfileCsv(rows),
+                                  args.encoding.value_or(pillora::CsvEncoding::Utf8), notes);
   tell("the dump's ", notes);
   return std::cout.flush() ? 0 : kFailed;
 }

@@ -73,7 +73,8 @@ void buildProfileDatabase(const std::vector<ProfileRow>& rows, const std::string
   }
 }
 
-std::vector<ProfileRow> readProfileDatabase(const std::string& path, const Text& password) {
+std::vector<ProfileRow> readProfileDatabase(const std::string& path, const Text& password,
+                                            std::vector<std::string>& warnings) {
   if (const auto problem = unreadableFileReason(path)) {
     throw DatabaseError("cannot open the database " + path + ": " + *problem);
   }
@@ -82,7 +83,8 @@ std::vector<ProfileRow> readProfileDatabase(const std::string& path, const Text&
   };
   const std::unique_ptr<Backend> database =
       openBackend(u"Provider=Microsoft.Jet.OLEDB.4.0;Jet OLEDB:Database Password=" +
-                  quoted(password) + u";Data Source=" + quoted(fromUtf8(path)));
+                      quoted(password) + u";Data Source=" + quoted(fromUtf8(path)),
+                  warnings);
   QueryResult result = database->query(u"SELECT " + columnList(Text()) + u" FROM " + Text(kTable),
                                        std::numeric_limits<std::size_t>::max());
   std::vector<ProfileRow> rows;

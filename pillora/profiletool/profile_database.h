@@ -17,7 +17,9 @@ void buildProfileDatabase(const std::vector<ProfileRow>& rows, const std::string
 
 // The rows of a profile database in Access (Jet) or SQLite format, in stored order. An Access
 // file that keeps a database password opens only with that password; SQLite files have none.
-// DatabaseError naming the file when it cannot be opened.
-std::vector<ProfileRow> readProfileDatabase(const std::string& path, const Text& password);
+// DatabaseError naming the file when it cannot be opened. The open's warnings
+// (common/db/backends.h) are added to warnings.
+std::vector<ProfileRow> readProfileDatabase(const std::string& path, const Text& password,
+                                            std::vector<std::string>& warnings);
 
 }  // namespace pillora

@@ -132,10 +132,13 @@ void cutByPrintOption(CDrugBagItem& record, const Text& printOption) {
 
 }  // namespace
 
+std::string profileDatabasePath() {
+  return joinPath(pilloraFolder(), "dbDrugProfile.mdb");
+}
+
 Text profileConnectionString() {
   return Text(u"Provider=Microsoft.Jet.OleDb.4.0;Jet OLEDB:Database Password='") +
-         Text(kProfileDatabasePassword) + u"';data source=" +
-         fromUtf8(joinPath(pilloraFolder(), "dbDrugProfile.mdb"));
+         Text(kProfileDatabasePassword) + u"';data source=" + fromUtf8(profileDatabasePath());
 }
 
 Text profileSearchQuery(const Text& code) {
@@ -165,14 +168,24 @@ void ProfileLookup::noteUnreadable(const char* reason) {
 
 void ProfileLookup::connect() {
   // The first lookup opens the connection. On an open connection both steps fail and are
-  // skipped; after a failed open the next lookup tries again.
+  // skipped; after a failed open the next lookup tries again. What the first attempt of a job
+  // has to say is noted once: its warnings, and its failure (the bags go out without the
+  // database's texts).
   attempt([this] { m_connection.ConnectionString(profileConnectionString()); });
   if (m_connection.State() == ObjectState::Open) return;
+  std::optional<std::string> failure;
   try {
     m_connection.Open();
+    requireProfileTable();
   } catch (const DatabaseError& error) {
-    noteUnreadable(error.what());
+    failure = error.what();
   }
+  if (m_state.notices != nullptr && !m_noted) {
+    for (const std::string& warning : m_connection.Warnings()) {
+      *m_state.notices << "pillora: " << warning << "\n";
+    }
+  }
+  if (failure) noteUnreadable(failure->c_str());
 }
 
 bool ProfileLookup::query(Recordset& profile, const Text& sql) {
@@ -181,10 +194,23 @@ bool ProfileLookup::query(Recordset& profile, const Text& sql) {
     profile.Open(sql, m_connection);
     return true;
   } catch (const DatabaseError& error) {
-    // A file that opens but cannot be read (damaged after its header, no profile table)
-    // serves the job no better than one that does not open.
+    // A file that opens but cannot be read (damaged after its header) serves the job no
+    // better than one that does not open.
     noteUnreadable(error.what());
     return false;
+  }
+}
+
+// A database without the profile table would leave every drug not found without a word: it
+// counts as one that cannot be opened. The probe is the exact lookup with a code no drug has.
+void ProfileLookup::requireProfileTable() {
+  try {
+    Recordset probe;
+    probe.Open(drgProfileQuery(Text()), m_connection);
+    probe.Close();
+  } catch (const DatabaseError& error) {
+    m_connection.Close();
+    throw DatabaseError(profileDatabasePath() + " has no table tblDrugBag (" + error.what() + ")");
   }
 }
 

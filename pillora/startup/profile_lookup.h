@@ -11,10 +11,14 @@
 // as they are.
 //
 // A database that cannot be opened or queried leaves the record as the job file gave it; the
-// first failure, of the open or of a query, is noted once per job (RunState::notices). A code
-// holding a LIKE pattern character ("%", "_", "[", "*", "?", "#") is not searched and counts as not
-// found. One connection serves all lookups of a job; it is opened by the first lookup, tried again
-// by later ones while it fails, and released with the object.
+// first failure, of the open or of a query, is noted once per job (RunState::notices), with
+// the warnings of the open (a copy of an Access file made again, a private copy). A database
+// without the table tblDrugBag counts as one that cannot be opened. A code holding a LIKE
+// pattern character ("%", "_", "[", "*", "?", "#") is not searched and counts as not found.
+// One connection serves all lookups of a job; it is opened by the first lookup, tried again by
+// later ones while it fails, and released with the object.
+#include <string>
+
 #include "common/db/connection.h"
 #include "common/db/recordset.h"
 #include "pillora/records/drug_bag_item.h"
@@ -22,7 +26,8 @@
 
 namespace pillora {
 
-// The connection string of the drug-profile database in the program's folder.
+// The drug-profile database in the program's folder, and its connection string.
+std::string profileDatabasePath();
 Text profileConnectionString();
 // The query of the ".ndrg" lookup for a code without surrounding blanks.
 Text profileSearchQuery(const Text& code);
@@ -42,6 +47,7 @@ class ProfileLookup {
 
  private:
   void connect();
+  void requireProfileTable();
   // Opens the record set; false when the connection is not open or the query fails.
   bool query(Recordset& profile, const Text& sql);
   // Notes the first failure of the job: the bags go out without the database's texts.

@@ -1,5 +1,5 @@
 #pragma once
-// The argument vector posix_spawn takes: the program, its arguments, a null pointer. The
+// The argument vector execve and posix_spawn take: the program, its arguments, a null pointer. The
 // pointers point into the paths, which must outlive the vector.
 #include <filesystem>
 #include <vector>

@@ -1,9 +1,9 @@
-// Child processes through posix_spawn, their error output through a pipe read with poll.
+// Child processes through fork and exec, their error output through a pipe read with poll.
 #include "platform/process/child_process.h"
 
 #include <fcntl.h>
 #include <poll.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <csignal>
@@ -25,6 +25,9 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr std::size_t kLineLimit = 300;
+// Exit statuses of a child that never ran its program.
+constexpr int kParentGone = 125;
+constexpr int kNotStarted = 127;
 constexpr auto kExitPoll = std::chrono::milliseconds(10);
 
 class Pipe {
@@ -51,23 +54,6 @@ class Pipe {
   std::array<int, 2> m_ends{-1, -1};
 };
 
-class SpawnActions {
- public:
-  explicit SpawnActions(int errorEnd) {
-    posix_spawn_file_actions_init(&m_actions);
-    posix_spawn_file_actions_addopen(&m_actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&m_actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_adddup2(&m_actions, errorEnd, STDERR_FILENO);
-  }
-  SpawnActions(const SpawnActions&) = delete;
-  SpawnActions& operator=(const SpawnActions&) = delete;
-  ~SpawnActions() { posix_spawn_file_actions_destroy(&m_actions); }
-  const posix_spawn_file_actions_t* get() const { return &m_actions; }
-
- private:
-  posix_spawn_file_actions_t m_actions{};
-};
-
 // The last line of a stream read piece by piece, each line cut to kLineLimit bytes.
 class LastLine {
  public:
@@ -88,17 +74,40 @@ class LastLine {
   std::string m_last;
 };
 
+// The child's side of the start, between fork and exec: only calls that are safe there. The
+// child is to die with this process (a reader whose program was killed must not go on for
+// nobody); checked again once asked, since a parent that died before would never send the
+// signal. A failed start is told through `failure` as the system's error number.
+[[noreturn]] void becomeChild(const char* program, char* const* argv, int errorEnd, int failure,
+                              pid_t parent) {
+  if (prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || getppid() != parent) _exit(kParentGone);
+  const int nothing = open("/dev/null", O_RDWR | O_CLOEXEC);
+  if (nothing >= 0 && dup2(nothing, STDIN_FILENO) >= 0 && dup2(nothing, STDOUT_FILENO) >= 0 &&
+      dup2(errorEnd, STDERR_FILENO) >= 0) {
+    execve(program, argv, environ);
+  }
+  const int error = errno;
+  static_cast<void>(write(failure, &error, sizeof error));
+  _exit(kNotStarted);
+}
+
 pid_t spawn(const std::filesystem::path& program,
             const std::vector<std::filesystem::path>& arguments, int errorEnd) {
   std::vector<char*> argv = argumentVector(program, arguments);
-  const SpawnActions actions(errorEnd);
-  pid_t pid = 0;
-  if (const int error =
-          posix_spawn(&pid, program.c_str(), actions.get(), nullptr, argv.data(), environ);
-      error != 0) {
-    throw FileError("cannot start " + program.string() + ": " + std::strerror(error));
-  }
-  return pid;
+  Pipe failure;
+  const pid_t parent = getpid();
+  const pid_t pid = fork();
+  if (pid == 0) becomeChild(program.c_str(), argv.data(), errorEnd, failure.writeEnd(), parent);
+  if (pid < 0) throw FileError("cannot start " + program.string() + ": " + std::strerror(errno));
+  failure.closeWriteEnd();
+  int error = 0;
+  ssize_t told = 0;
+  do {
+    told = read(failure.readEnd(), &error, sizeof error);
+  } while (told < 0 && errno == EINTR);
+  if (told <= 0) return pid;  // the program runs: exec closed the pipe
+  waitpid(pid, nullptr, 0);
+  throw FileError("cannot start " + program.string() + ": " + std::strerror(error));
 }
 
 // Reads the error output until it ends or the deadline passes; false when time ran out.

@@ -1,6 +1,7 @@
 #pragma once
-// Running another program of the installation and waiting for it, with a time limit. Its
-// standard input and output are empty; what it writes on standard error is read as it
+// Running another program of the installation and waiting for it, with a time limit. The
+// child dies with the process that started it, however that ends. Its standard input and
+// output are empty; what it writes on standard error is read as it
 // comes and only its last line is kept, so a program that floods its error output neither
 // blocks nor fills memory.
 #include <chrono>

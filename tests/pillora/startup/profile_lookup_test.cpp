@@ -9,8 +9,10 @@
 #include <sstream>
 #include <vector>
 
+#include "common/db/sqlite_backend.h"
 #include "pillora/profiletool/profile_csv.h"
 #include "pillora/profiletool/profile_database.h"
+#include "tests/support/damaged_access.h"
 #include "tests/support/temp_folder.h"
 
 namespace pillora {
@@ -227,6 +229,46 @@ TEST_F(ProfileLookupTest, ADatabaseThatCannotBeReadIsNotedOncePerJob) {
           << text;
     }
   }
+}
+
+// A database without the profile table would leave every bag without its texts: the job
+// says so once, naming the file.
+TEST_F(ProfileLookupTest, ADatabaseWithoutTheProfileTableIsNotedNamingTheFile) {
+  std::vector<testing::DamagedAccessFile> databases = testing::damagedTableLists();
+  databases.push_back(testing::movedCatalogRow());
+  databases.push_back({"another table (SQLite)", ""});
+  for (const testing::DamagedAccessFile& damaged : databases) {
+    SCOPED_TRACE(damaged.name);
+    std::filesystem::remove(database());
+    if (damaged.bytes.empty()) {
+      SqliteBackend::createFile(database())->execute(u"CREATE TABLE tblOther (藥品代碼 TEXT)");
+    } else {
+      m_home.write("dbDrugProfile.mdb", damaged.bytes);
+    }
+    std::ostringstream notices;
+    m_state.notices = &notices;
+    ProfileLookup job(m_state);
+    CDrugBagItem ndrg = drug(u"AC12345100");
+    job.lookUpProfile(ndrg);
+    CDrugBagItem single = drug(u"AC123451G0");
+    job.lookUpDrgProfile(single);
+    EXPECT_EQ(ndrg.藥品名稱(), u"job name");
+    EXPECT_EQ(single.藥品名稱(), u"job name");
+    const std::string text = notices.str();
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << text;
+    EXPECT_TRUE(text.starts_with("pillora: the drug-profile database cannot be opened: ")) << text;
+    EXPECT_NE(text.find(database()), std::string::npos) << text;
+  }
+  const std::string text = [&] {
+    std::ostringstream notices;
+    m_state.notices = &notices;
+    ProfileLookup job(m_state);
+    CDrugBagItem item = drug(u"AC12345100");
+    job.lookUpProfile(item);
+    return notices.str();
+  }();
+  EXPECT_EQ(text, "pillora: the drug-profile database cannot be opened: " + database() +
+                      " has no table tblDrugBag (no such table: tblDrugBag)\n");
 }
 
 TEST_F(ProfileLookupTest, ACodeWithAnApostropheIsFound) {

@@ -2,8 +2,16 @@
 #include "platform/process/child_process.h"
 
 #include <gtest/gtest.h>
+#include <sys/prctl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <fstream>
 
 #include "common/text/errors.h"
+#include "tests/support/scratch_folder.h"
 
 namespace pillora {
 namespace {
@@ -55,6 +63,30 @@ TEST(ChildProcess, AChildOutOfTimeIsKilled) {
 
 TEST(ChildProcess, AProgramThatIsNotThereFailsToStart) {
   EXPECT_THROW(runChild("/nonexistent/program", {}, milliseconds(1000)), FileError);
+}
+
+// A child never outlives the process that started it, however that process ends: an orphaned
+// reader would go on working for nobody, its half-written file left behind.
+TEST(ChildProcess, AChildDiesWithTheProcessThatStartedIt) {
+  ASSERT_EQ(prctl(PR_SET_CHILD_SUBREAPER, 1), 0);  // orphans come to this process
+  const testing::ScratchFolder scratch;
+  const std::string started = scratch.path("started");
+  ASSERT_EQ(mkfifo(started.c_str(), 0600), 0);
+  const pid_t parent = fork();
+  ASSERT_GE(parent, 0);
+  if (parent == 0) {
+    shell("echo started >" + started + "; exec sleep 3");
+    _exit(0);
+  }
+  std::string line;
+  std::getline(std::ifstream(started), line);  // the child runs
+  kill(parent, SIGKILL);
+  waitpid(parent, nullptr, 0);
+  int status = 0;
+  const pid_t orphan = wait(&status);
+  prctl(PR_SET_CHILD_SUBREAPER, 0);
+  ASSERT_GT(orphan, 0);
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "status " << status;
 }
 
 }  // namespace

@@ -1,13 +1,15 @@
 // The Jet provider on Windows: the file through an ODBC driver.
-#include "common/db/jet_provider.h"
 #include "common/db/odbc_connection_string.h"
 #include "common/text/errors.h"
+#include "platform/db/jet_provider.h"
 #include "platform/files/files.h"
 #include "platform/odbc/odbc_backend.h"
 
 namespace pillora {
 
-std::unique_ptr<Backend> openJetProvider(const ConnectionSettings& settings) {
+// The driver reads the file itself: nothing to warn of here.
+std::unique_ptr<Backend> openJetProvider(const ConnectionSettings& settings,
+                                         std::vector<std::string>& /*warnings*/) {
   const Text file = settings.value(u"Data Source").value_or(Text());
   // The driver would only say that it cannot connect.
   if (!file.empty() && !ordinaryFileExists(toUtf8(file))) {

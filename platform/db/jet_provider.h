@@ -1,9 +1,11 @@
 #pragma once
-// The Jet provider ("Microsoft.Jet.OLEDB.4.0") of this platform, as backends.h describes
+// The Jet provider ("Microsoft.Jet.OLEDB.4.0") of this platform, as common/db/backends.h describes
 // it: on Linux the file's own format decides (SQLite, or an Access file read into an SQLite
 // copy); on Windows every file goes to an ODBC driver (odbcFileConnectionString), the Access
 // driver unless PILLORA_ODBC_DRIVER names another.
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "common/db/backend.h"
 #include "common/db/connection_string.h"
@@ -11,7 +13,8 @@
 namespace pillora {
 
 // DatabaseError when the string names no Data Source, the file is missing or unreadable, or
-// the engine refuses it.
-std::unique_ptr<Backend> openJetProvider(const ConnectionSettings& settings);
+// the engine refuses it. Warnings as openBackend gives them.
+std::unique_ptr<Backend> openJetProvider(const ConnectionSettings& settings,
+                                         std::vector<std::string>& warnings);
 
 }  // namespace pillora

@@ -4,11 +4,11 @@
 #include <fstream>
 #include <string>
 
-#include "common/db/access_cache.h"
 #include "common/db/jet_password.h"
-#include "common/db/jet_provider.h"
 #include "common/db/sqlite_backend.h"
 #include "common/text/errors.h"
+#include "platform/db/access_cache.h"
+#include "platform/db/jet_provider.h"
 
 namespace pillora {
 
@@ -27,7 +27,8 @@ std::string fileHead(const std::string& path) {
 
 }  // namespace
 
-std::unique_ptr<Backend> openJetProvider(const ConnectionSettings& settings) {
+std::unique_ptr<Backend> openJetProvider(const ConnectionSettings& settings,
+                                         std::vector<std::string>& warnings) {
   const Text source = settings.value(u"Data Source").value_or(Text());
   if (source.empty()) throw DatabaseError("the connection string names no Data Source");
   const std::string path = toUtf8(source);
@@ -38,7 +39,7 @@ std::unique_ptr<Backend> openJetProvider(const ConnectionSettings& settings) {
     if (!stored.empty() && settings.value(u"Jet OLEDB:Database Password") != stored) {
       throw DatabaseError("not a valid password for the Access database file " + path);
     }
-    return openAccessFile(path);
+    return openAccessFile(path, warnings);
   }
   throw DatabaseError("not an Access or SQLite database file: " + path);
 }

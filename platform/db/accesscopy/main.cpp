@@ -1,7 +1,9 @@
-// pillora-access-copy <access file> <sqlite file>: copies an Access database file into a new
-// SQLite file. The drug-bag programs run it as a child process, since a damaged Access file
-// can crash or hang libmdb; it limits its own memory and processor time before it reads.
-// Exit status 0 when the copy is complete; otherwise kAccessCopyFailed with one line on
+// pillora-access-copy <access file> <sqlite file>: copies an Access database file into the
+// SQLite file, an empty file made for it (common/db/access_copy.h). The drug-bag programs run
+// it as a child process (platform/db/access_reader.h), since a damaged Access file can crash
+// or hang libmdb; it limits its own memory and processor time before it reads.
+// Exit status 0 when the copy is complete; otherwise kAccessCopyFailed (the Access file could
+// not be read) or kAccessCopyNotWritten (the copy could not be written), with one line on
 // standard error as its last output (libmdb may have warned before it).
 #include <iostream>
 
@@ -34,7 +36,10 @@ int main(int argc, char** argv) {
     pillora::limitResources(kAddressSpace, kCpuSeconds);
     pillora::copyAccessFile(argv[1], argv[2]);
     return 0;
-  } catch (const pillora::DatabaseError& error) {
+  } catch (const pillora::CopyNotWritten& error) {
+    std::cerr << "\n" << error.what() << "\n";
+    return pillora::kAccessCopyNotWritten;
+  } catch (const pillora::AppError& error) {
     std::cerr << "\n" << error.what() << "\n";
   } catch (const std::exception& error) {
     std::cerr << "\ncannot read the Access database file " << argv[1] << ": " << error.what()
