@@ -8,6 +8,7 @@
 #include "common/db/sqlite_backend.h"
 #include "common/text/errors.h"
 #include "platform/db/access_cache.h"
+#include "platform/db/database_file.h"
 #include "platform/db/jet_provider.h"
 
 namespace pillora {
@@ -17,8 +18,9 @@ namespace {
 constexpr std::string_view kSqliteHeader("SQLite format 3\0", 16);
 
 std::string fileHead(const std::string& path) {
+  requireReadableDatabaseFile(path);
   std::ifstream file(pathFromUtf8(path), std::ios::binary);
-  if (!file) throw DatabaseError("database file not found: " + path);
+  if (!file) throw DatabaseError("cannot read the database file " + path);
   std::string head(std::max({kJetHeaderSize, kJetPasswordHeaderSize, kSqliteHeader.size()}), '\0');
   file.read(head.data(), static_cast<std::streamsize>(head.size()));
   head.resize(static_cast<size_t>(file.gcount()));

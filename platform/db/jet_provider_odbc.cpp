@@ -1,6 +1,7 @@
 // The Jet provider on Windows: the file through an ODBC driver.
 #include "common/db/odbc_connection_string.h"
 #include "common/text/errors.h"
+#include "platform/db/database_file.h"
 #include "platform/db/jet_provider.h"
 #include "platform/files/files.h"
 #include "platform/odbc/odbc_backend.h"
@@ -12,9 +13,7 @@ std::unique_ptr<Backend> openJetProvider(const ConnectionSettings& settings,
                                          std::vector<std::string>& /*warnings*/) {
   const Text file = settings.value(u"Data Source").value_or(Text());
   // The driver would only say that it cannot connect.
-  if (!file.empty() && !ordinaryFileExists(toUtf8(file))) {
-    throw DatabaseError("database file not found: " + toUtf8(file));
-  }
+  if (!file.empty()) requireReadableDatabaseFile(toUtf8(file));
   const std::string configured = environmentValue("PILLORA_ODBC_DRIVER");
   const Text driver = configured.empty()
                           ? chooseAccessOdbcDriver(installedOdbcDrivers(), sizeof(void*) == 8)

@@ -231,6 +231,19 @@ TEST_F(ProfileLookupTest, ADatabaseThatCannotBeReadIsNotedOncePerJob) {
   }
 }
 
+// What is in the way is named with the system's reason, not taken for a missing file.
+TEST_F(ProfileLookupTest, ADatabaseThatIsNoReadableFileSaysWhy) {
+  std::filesystem::remove(database());
+  std::filesystem::create_directory(database());
+  std::ostringstream notices;
+  m_state.notices = &notices;
+  ProfileLookup job(m_state);
+  CDrugBagItem item = drug(u"AC12345100", u"Panadol");
+  job.lookUpProfile(item);
+  EXPECT_EQ(notices.str(), "pillora: the drug-profile database cannot be opened: cannot read the "
+                           "database file " + database() + ": Is a directory\n");
+}
+
 // A database without the profile table would leave every bag without its texts: the job
 // says so once, naming the file.
 TEST_F(ProfileLookupTest, ADatabaseWithoutTheProfileTableIsNotedNamingTheFile) {
