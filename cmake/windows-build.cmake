@@ -8,7 +8,7 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 
 # Wine's loader for the flavour: its 64-bit one, or the 32-bit one (qemu user-mode emulation
-# here, once ../shared/test-services/wine/enable-wine32.sh has run). The test scripts take it
+# here, once tests/services/wine/enable-wine32.sh has run). The test scripts take it
 # from PILLORA_WINE.
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   set(PILLORA_WINE /usr/lib/wine/wine64)

@@ -44,7 +44,7 @@ const Source& source() {
   static const Source made = [] {
     Source source{pillora::fuzz::programFolder() / "dbDrugProfile.mdb", {}, {}};
     pillora::fuzz::writeFile(
-        source.file, pillora::readFileBytes(PILLORA_SHARED_DIR "/fixtures/jet/profile-sample.mdb"));
+        source.file, pillora::readFileBytes(PILLORA_TESTS_DIR "/fixtures/jet/profile-sample.mdb"));
     std::vector<std::string> warnings;
     source.rows = visibleRows(*pillora::openAccessFile(source.file, warnings));
     for (const auto& entry : fs::directory_iterator(pillora::fuzz::programFolder() / "pillora")) {

@@ -6,11 +6,11 @@
 # - a copy in the cache that is empty or cut short is made again, and standard error names it;
 # - a cache folder that cannot be written gives the job a private copy of its own.
 #
-# Environment: PILLORA_BIN, PILLORA_SAMPLES, PILLORA_SHARED_DIR.
+# Environment: PILLORA_BIN, PILLORA_SAMPLES, PILLORA_TESTS_DIR.
 set -uo pipefail
 
-: "${PILLORA_BIN:?}" "${PILLORA_SAMPLES:?}" "${PILLORA_SHARED_DIR:?}"
-fixtures=$PILLORA_SHARED_DIR/fixtures/jet
+: "${PILLORA_BIN:?}" "${PILLORA_SAMPLES:?}" "${PILLORA_TESTS_DIR:?}"
+fixtures=$PILLORA_TESTS_DIR/fixtures/jet
 
 work=$(mktemp -d)
 cache=$work/cache/pillora

@@ -5,11 +5,11 @@
 # standard error that the database cannot be opened, naming it, and ends in bounded time;
 # libmdb's warnings stay away.
 #
-# Environment: PILLORA_BIN, PILLORA_SAMPLES, PILLORA_SHARED_DIR.
+# Environment: PILLORA_BIN, PILLORA_SAMPLES, PILLORA_TESTS_DIR.
 set -uo pipefail
 
-: "${PILLORA_BIN:?}" "${PILLORA_SAMPLES:?}" "${PILLORA_SHARED_DIR:?}"
-fixtures=$PILLORA_SHARED_DIR/fixtures/jet
+: "${PILLORA_BIN:?}" "${PILLORA_SAMPLES:?}" "${PILLORA_TESTS_DIR:?}"
+fixtures=$PILLORA_TESTS_DIR/fixtures/jet
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

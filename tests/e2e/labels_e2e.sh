@@ -5,11 +5,11 @@
 # delivered: they must be the TSPL jobs, the same bytes the job gives as files when no queue
 # has the printer's name. No bag may be printed; "test.cp.txt" is written.
 #
-# Environment: PILLORA_BIN, PILLORA_SHARED_DIR. Exit status 77 when CUPS is not installed.
+# Environment: PILLORA_BIN, PILLORA_TESTS_DIR. Exit status 77 when CUPS is not installed.
 set -euo pipefail
 
 : "${PILLORA_BIN:?}"
-services=${PILLORA_SHARED_DIR:?}/test-services/cups
+services=${PILLORA_TESTS_DIR:?}/services/cups
 source "$(dirname "${BASH_SOURCE[0]}")/../support/private_cups.sh"
 begin_cups_test
 

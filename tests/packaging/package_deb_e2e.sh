@@ -13,10 +13,10 @@
 # /opt/pillora or one of the links is on the machine already: the test never touches an
 # installation it did not make.
 #
-# Environment: PILLORA_BUILD_DIR, PILLORA_SOURCE_DIR, PILLORA_SAMPLES, PILLORA_SHARED_DIR
+# Environment: PILLORA_BUILD_DIR, PILLORA_SOURCE_DIR, PILLORA_SAMPLES, PILLORA_TESTS_DIR
 # (the Access test databases).
 set -uo pipefail
-: "${PILLORA_BUILD_DIR:?}" "${PILLORA_SOURCE_DIR:?}" "${PILLORA_SAMPLES:?}" "${PILLORA_SHARED_DIR:?}"
+: "${PILLORA_BUILD_DIR:?}" "${PILLORA_SOURCE_DIR:?}" "${PILLORA_SAMPLES:?}" "${PILLORA_TESTS_DIR:?}"
 
 skip() {
   echo "SKIP: $*"
@@ -74,7 +74,7 @@ apt install "$deb" || { cat "$work/apt.out"; echo "FAIL: apt-get install"; exit 
 installed=1
 
 # --- used as the pharmacy uses it
-cp "$PILLORA_SHARED_DIR/fixtures/jet/profile-sample.mdb" /opt/pillora/dbDrugProfile.mdb
+cp "$PILLORA_TESTS_DIR/fixtures/jet/profile-sample.mdb" /opt/pillora/dbDrugProfile.mdb
 cp /usr/share/doc/pillora/examples/DrugBag.config /opt/pillora/
 cp /opt/pillora/dbDrugProfile.mdb /opt/pillora/DrugBag.config "$work/"
 mkdir -p "$work/elsewhere" "$work/jobs"

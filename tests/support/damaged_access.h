@@ -1,6 +1,6 @@
 #pragma once
 // Access files damaged as files in the field get damaged, made from the fixtures of
-// ../shared/fixtures/jet: cut short, or with the page that holds the rows of the table list
+// tests/fixtures/jet: cut short, or with the page that holds the rows of the table list
 // (the catalog table MSysObjects, whose definition is page 2) zeroed, handed to another
 // table, or with one of its row offsets moved.
 #include <cstdint>
@@ -19,7 +19,7 @@ struct DamagedAccessFile {
 };
 
 inline std::string jetFixture(const std::string& file) {
-  return readFileBytes(sharedFixture("jet/" + file));
+  return readFileBytes(testFixture("jet/" + file));
 }
 
 inline std::uint32_t littleEndian(const std::string& bytes, std::size_t at, int size) {

@@ -1,5 +1,5 @@
 # Helpers of the tests that print through a private, throw-away CUPS server (sourced).
-# The sourcing script sets `services` (the shared test-services/cups folder) and calls
+# The sourcing script sets `services` (the shared services/cups folder) and calls
 # begin_cups_test first.
 
 # Exits 77 (skipped) when no CUPS scheduler is installed. Otherwise makes the test's folder
@@ -13,7 +13,7 @@ begin_cups_test() {
   fi
   work=$(mktemp -d)
   server=$work/cups
-  trap '"$services/stop-cups.sh" "$server"; rm -rf "$work"' EXIT
+  trap '"$services/stop.sh" "$server"; rm -rf "$work"' EXIT
   passed=0
 }
 
@@ -32,9 +32,9 @@ source "$(dirname "${BASH_SOURCE[0]}")/free_port.sh"
 start_server() {
   local attempt
   for attempt in 1 2 3; do
-    "$services/start-cups.sh" "$server" "$(free_port)" && return 0
+    "$services/start.sh" "$server" "$(free_port)" && return 0
     echo "cupsd start attempt $attempt failed" >&2
-    "$services/stop-cups.sh" "$server"
+    "$services/stop.sh" "$server"
   done
   fail "cannot start a private cupsd"
 }

@@ -37,10 +37,11 @@ class ScratchFolder {
   std::filesystem::path m_path;
 };
 
-// The shared fixtures folder the test environment names.
-inline std::string sharedFixture(const std::string& relative) {
-  const char* shared = std::getenv("PILLORA_SHARED_DIR");
-  return std::string(shared != nullptr ? shared : "../shared") + "/fixtures/" + relative;
+// A file of the project's test fixtures (tests/fixtures), in the tests folder the test
+// environment names.
+inline std::string testFixture(const std::string& relative) {
+  const char* tests = std::getenv("PILLORA_TESTS_DIR");
+  return std::string(tests != nullptr ? tests : "tests") + "/fixtures/" + relative;
 }
 
 }  // namespace pillora::testing

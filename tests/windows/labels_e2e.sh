@@ -15,9 +15,9 @@ if ! command -v cupsd >/dev/null || ! command -v lpadmin >/dev/null; then
   echo "skipped: cupsd or lpadmin is not installed"
   exit 77
 fi
-services=$PILLORA_SHARED_DIR/test-services/cups
+services=$PILLORA_TESTS_DIR/services/cups
 server=$work/cups
-trap '"$services/stop-cups.sh" "$server"; rm -rf "$work"' EXIT
+trap '"$services/stop.sh" "$server"; rm -rf "$work"' EXIT
 start_server >/dev/null
 export CUPS_SERVER=$server/run/cups.sock CUPS_SERVERROOT=$server/etc
 mkdir -p "$work/labels"

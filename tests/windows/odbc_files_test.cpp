@@ -28,7 +28,7 @@ std::unique_ptr<Backend> opened(const Text& connectionString) {
 TEST(OdbcFiles, AnAccessFileThroughTheDriverTheSettingNames) {
   const testing::ScopedEnvironment driver("PILLORA_ODBC_DRIVER", "MDBTools");
   const auto database =
-      opened(Text(kJet) + fromUtf8(testing::sharedFixture("jet/V2000_no-password.mdb")));
+      opened(Text(kJet) + fromUtf8(testing::testFixture("jet/V2000_no-password.mdb")));
   const QueryResult result = database->query(u"SELECT * FROM Table1 WHERE ID = 2", 10);
   ASSERT_EQ(result.columns.size(), 2U);
   EXPECT_EQ(result.columns[1].name, u"Data");

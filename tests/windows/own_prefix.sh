@@ -5,7 +5,7 @@
 # has ended when this returns; the exit status is the program's.
 #
 # Usage: own_prefix.sh [--display] PROGRAM TEMPLATE_PREFIX [ARGS...]. Needs
-# PILLORA_SOURCE_DIR, PILLORA_SHARED_DIR.
+# PILLORA_SOURCE_DIR, PILLORA_TESTS_DIR.
 display=
 if [ "${1:-}" = --display ]; then
   display=yes

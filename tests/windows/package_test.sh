@@ -4,7 +4,7 @@
 # programs, the README, the font note and the run-time libraries' notices, and each program
 # is a Windows program of the flavour's architecture (x86: pei-i386, x64: pei-x86-64).
 #
-# Usage: package_test.sh BUILD_DIR FLAVOUR. Needs PILLORA_SOURCE_DIR, PILLORA_SHARED_DIR.
+# Usage: package_test.sh BUILD_DIR FLAVOUR. Needs PILLORA_SOURCE_DIR, PILLORA_TESTS_DIR.
 build=${1:?} flavour=${2:?}
 source "$(dirname "${BASH_SOURCE[0]}")/wine_test.sh" # work, source, fail
 

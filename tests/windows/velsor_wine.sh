@@ -3,7 +3,7 @@
 # the registry, velsor.exe run in silent mode on a case's service pack folder.
 #
 # The sourcing script's arguments: VELSOR_EXE TEMPLATE_PREFIX [WIZARD_DRIVER_EXE]. Needs
-# PILLORA_SOURCE_DIR, PILLORA_SHARED_DIR.
+# PILLORA_SOURCE_DIR, PILLORA_TESTS_DIR.
 velsor=${1:?}
 template=${2:?}
 driver=${3:-}

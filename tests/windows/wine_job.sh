@@ -3,7 +3,7 @@
 # and pillora.exe started as the host application starts it.
 #
 # The sourcing script's arguments: PILLORA_EXE HOST_LAUNCH_EXE TEMPLATE_PREFIX (the build
-# folder's prefix). Needs PILLORA_SOURCE_DIR, PILLORA_SHARED_DIR. Sets: work (removed at
+# folder's prefix). Needs PILLORA_SOURCE_DIR, PILLORA_TESTS_DIR. Sets: work (removed at
 # exit), source, kit.
 pillora=${1:?}
 launcher=${2:?}

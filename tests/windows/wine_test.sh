@@ -2,7 +2,7 @@
 # counted, Windows paths of Unix ones, a Wine prefix of its own cloned from the build
 # folder's.
 #
-# Needs: template (the build folder's prefix), PILLORA_SOURCE_DIR, PILLORA_SHARED_DIR;
+# Needs: template (the build folder's prefix), PILLORA_SOURCE_DIR, PILLORA_TESTS_DIR;
 # PILLORA_WINE when the programs are not 64-bit ones. Sets: work (removed at exit), source,
 # kit, wine_loader.
 set -euo pipefail
@@ -10,7 +10,7 @@ set -euo pipefail
 source=${PILLORA_SOURCE_DIR:?}
 # No window reaches a display the test did not start itself (start_display).
 unset DISPLAY
-kit=${PILLORA_SHARED_DIR:?}/test-services/wine/wine-prefix.sh
+kit=${PILLORA_TESTS_DIR:?}/services/wine/prefix.sh
 # The flavour's Wine loader: the 64-bit one, or the 32-bit one for the i686 build.
 wine_loader=${PILLORA_WINE:-/usr/lib/wine/wine64}
 work=$(mktemp -d)

@@ -11,13 +11,13 @@
 namespace pillora {
 namespace {
 
-using testing::sharedFixture;
+using testing::testFixture;
 
 Text jetConnectionString(const std::string& file, const char16_t* provider,
                          const char16_t* password) {
   Text text = Text(u"Provider=") + provider + u";";
   if (password != nullptr) text += Text(u"Jet OLEDB:Database Password='") + password + u"';";
-  return text + u"data source=" + fromUtf8(sharedFixture("jet/" + file));
+  return text + u"data source=" + fromUtf8(testFixture("jet/" + file));
 }
 
 void open(Connection& connection, const std::string& file, const char16_t* password = nullptr) {
@@ -60,7 +60,7 @@ TEST(JetFiles, EveryFixtureOpensAndReadsTable1) {
 
 TEST(JetFiles, TheStoredPasswordReadsBack) {
   const auto stored = [](const std::string& file) {
-    return storedJetPassword(readFileBytes(sharedFixture("jet/" + file)).substr(0, 0x7a));
+    return storedJetPassword(readFileBytes(testFixture("jet/" + file)).substr(0, 0x7a));
   };
   EXPECT_EQ(stored("V2000_no-password.mdb"), u"");
   EXPECT_EQ(stored("V2000_with-password.mdb"), u"password");

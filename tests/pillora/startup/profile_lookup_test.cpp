@@ -189,7 +189,7 @@ TEST_F(ProfileLookupTest, ACodeWithAPatternCharacterIsNotSearched) {
 // (it opens, its first query fails). Each is noted once per job, in the same words, whichever
 // lookup meets it first; the records keep the job's values.
 TEST_F(ProfileLookupTest, ADatabaseThatCannotBeReadIsNotedOncePerJob) {
-  std::string damagedAccess = readFileBytes(testing::sharedFixture("jet/V2000_no-password.mdb"));
+  std::string damagedAccess = readFileBytes(testing::testFixture("jet/V2000_no-password.mdb"));
   damagedAccess[0x2037] = '\xff';  // makes the Access reader crash
   std::string damagedSqlite = readFileBytes(database());
   std::fill(damagedSqlite.begin() + 100, damagedSqlite.end(), '\xee');

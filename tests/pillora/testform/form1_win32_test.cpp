@@ -100,7 +100,7 @@ class ChildProgram {
   PROCESS_INFORMATION m_process{};
 };
 
-// The printer "Bag Printer 1" (the Wine kit's add-file-printer, PILLORA_FILE_PRINTER_TOOL)
+// The printer "Bag Printer 1" (tests/services/wine/add_file_printer, PILLORA_FILE_PRINTER_TOOL)
 // writing each document to a file of a scratch folder: the file. Installed once a run.
 const std::filesystem::path& filePrinterPort() {
   static const ScratchFolder folder;

@@ -12,7 +12,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../support/free_port.sh"
 
 program=$1
 shift
-services=${PILLORA_SHARED_DIR:?}/test-services/postgres
+services=${PILLORA_TESTS_DIR:?}/services/postgres
 bin=/usr/lib/postgresql/15/bin
 if [ ! -x "$bin/initdb" ] || ! odbcinst -q -d -n "PostgreSQL Unicode" >/dev/null 2>&1; then
   echo "skipped: postgresql-15 or odbc-postgresql is not installed (scripts/setup --test)"
@@ -26,24 +26,24 @@ fi
 work=$(mktemp -d)
 chmod 755 "$work"  # the server's user works below it
 server=$work/pg
-trap 'timeout 30 "$services/pg-test-server.sh" down "$server" >/dev/null 2>&1; rm -rf "$work"' EXIT
+trap 'timeout 30 "$services/server.sh" down "$server" >/dev/null 2>&1; rm -rf "$work"' EXIT
 
 started=
 for attempt in 1 2 3; do
   port=$(free_port)
-  if PG_DDL=$services/tblDrugs-example.sql timeout 60 "$services/pg-test-server.sh" up "$server" "$port"; then
+  if SCHEMA_SQL=$services/tblDrugs.sql timeout 60 "$services/server.sh" up "$server" "$port"; then
     started=yes
     break
   fi
   echo "PostgreSQL start attempt $attempt failed" >&2
-  timeout 30 "$services/pg-test-server.sh" down "$server" >/dev/null 2>&1 || true
+  timeout 30 "$services/server.sh" down "$server" >/dev/null 2>&1 || true
 done
 [ -n "$started" ] || { echo "FAILED: cannot start a private PostgreSQL server" >&2; exit 1; }
 
 # A negative price is a row the database refuses; a second login has a password that needs
 # bracing in an ODBC connection string.
 admin() {
-  runuser -u postgres -- "$bin/psql" -h "$server/sock" -p "$port" -U postgres -d rimora \
+  runuser -u postgres -- "$bin/psql" -h "$server/socket" -p "$port" -U postgres -d rimora \
     -qAt -v ON_ERROR_STOP=1 "$@"
 }
 admin -c 'ALTER TABLE tblDrugs ADD CONSTRAINT 藥價不可為負 CHECK ("藥價參考金額" >= 0)' \

@@ -4,14 +4,14 @@
 # and of a server that stopped. The capture backend keeps the bytes each job delivered.
 #
 # Usage: cups_test.sh PRINT_DRIVER PILLORA_BIN SAMPLE_JOB
-#        (PILLORA_SHARED_DIR names the shared test services)
+#        (PILLORA_TESTS_DIR names the shared test services)
 # Exit status 77 (skipped) only when no CUPS scheduler is installed.
 set -euo pipefail
 
 driver=$1
 pillora=$2
 sample=$3
-services=${PILLORA_SHARED_DIR:?}/test-services/cups
+services=${PILLORA_TESTS_DIR:?}/services/cups
 source "$(dirname "${BASH_SOURCE[0]}")/../../support/private_cups.sh"
 begin_cups_test
 
@@ -177,7 +177,7 @@ one_error_line "$work/gone.err" 'pillora: cannot print on Gone: there is no such
 pass "a vanished queue is a printer error, reported on standard error"
 
 status=0
-"$driver" "$work/jobs/2.ndrg" "BagPrinter1" "'$services/stop-cups.sh' '$server'" 2>"$work/down.err" ||
+"$driver" "$work/jobs/2.ndrg" "BagPrinter1" "'$services/stop.sh' '$server'" 2>"$work/down.err" ||
   status=$?
 [ "$status" -eq 1 ] || fail "a stopped server gave status $status"
 one_error_line "$work/down.err" 'pillora: cannot print on BagPrinter1: the print server .* does not answer'

@@ -244,7 +244,7 @@ TEST_F(PriceUpdate, AMissingFileFolderOrWritableDatabaseChangesNothing) {
   // tblDrugs, so the engine refuses the first statement for that already.
   const fs::path sqlite = scratch.folder() / "sqlite.mdb";
   fs::rename(database, sqlite);
-  fs::copy_file(sharedFixture("jet/V2000_no-password.mdb"), database);
+  fs::copy_file(testFixture("jet/V2000_no-password.mdb"), database);
   page.boxes.clear();
   run();
   EXPECT_TRUE(fs::exists(puf));
