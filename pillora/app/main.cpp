@@ -11,6 +11,7 @@
 #include "platform/label/system_label_printer.h"
 #include "platform/log/run_log.h"
 #include "platform/print/installed_printers.h"
+#include "platform/process/standard_output.h"
 
 namespace {
 
@@ -38,7 +39,9 @@ int printJob(int argc, char** argv) {
       readNdrgJob(path, run, surface, labels.port());
     };
     const JobReaders readers{archived(ndrg), archived(readDrgJob), archived(readMultiDrugJob)};
-    return Main(commandLine, findPrinters, readers, {std::cout, std::cerr});
+    return answerThrough("pillora", [&](std::ostream& out) {
+      return Main(commandLine, findPrinters, readers, {out, std::cerr});
+    });
   } catch (const std::exception& error) {
     // Whatever went wrong, the host application gets one line and a failed status.
     std::cerr << "pillora: " << error.what() << "\n";

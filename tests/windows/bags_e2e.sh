@@ -10,7 +10,9 @@
 #    shows them (tests/e2e/sample_bags.origins), within a point, measured from the corner of
 #    the printer's printable area,
 #  - with an archive folder set, the bags print all the same and one warning says that this
-#    build keeps no archive.
+#    build keeps no archive,
+#  - pillora.exe --list-printers lists the Windows printers on standard output, the default
+#    one marked.
 #
 # Usage: bags_e2e.sh PILLORA_EXE HOST_LAUNCH_EXE TEMPLATE_PREFIX
 source "$(dirname "${BASH_SOURCE[0]}")/wine_job.sh"
@@ -23,6 +25,15 @@ grep -c . "$work/out" | grep -qx 1 &&
   grep -q 'cannot archive the printed bags of sample.ndrg: the Windows build' "$work/out" ||
   fail "not one warning of the archive: $(cat "$work/out")"
 [ -e "$work/archive" ] && fail "the Windows build made an archive folder"
+
+# The printer list goes to standard output when the caller reads it (as the launcher
+# does): the file printer, marked as the default one.
+printf '"%s" --list-printers' "$(windows_path "$work/pillora.exe")" >"$work/line"
+WINEPREFIX=$work/prefix WINEDEBUG=-all LANG=zh_TW.UTF-8 LC_ALL='' DISPLAY='' \
+  "$wine_loader" "$launcher" "$(windows_path "$work/line")" >"$work/printers" 2>&1 ||
+  fail "pillora.exe --list-printers failed: $(cat "$work/printers")"
+grep -q $'^Bag Printer 1\t.*\tdefault' "$work/printers" ||
+  fail "the printer list lacks the default file printer: $(cat "$work/printers")"
 
 expected=$source/tests/e2e/sample_bags.log
 if [ "$(head -n 1 "$work/print.log")" != $'printer\tBag Printer 1' ]; then
