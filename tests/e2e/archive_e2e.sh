@@ -14,12 +14,7 @@ set -euo pipefail
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 source "$PILLORA_SOURCE_DIR/tests/support/profile_database.sh"
-export PILLORA_HOME=$work/home PILLORA_OUTPUT_DIR=$work/out PILLORA_LOG=$work/pillora.log
-export CUPS_SERVER=$work/no-cups.sock
-unset LPDEST PRINTER PILLORA_PRINT_LOG PILLORA_ARCHIVE_DIR
-mkdir -p "$PILLORA_HOME"
-make_profile_database "$PILLORA_SOURCE_DIR/samples/profile.csv" "$PILLORA_HOME/dbDrugProfile.mdb"
-cp "$PILLORA_SOURCE_DIR/samples/sample.ndrg" "$PILLORA_SOURCE_DIR/samples/sample.dprf" "$work/"
+sample_job_folder "$work"
 archive=$work/archive
 failures=0
 fail() {
