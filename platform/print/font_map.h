@@ -18,4 +18,15 @@ namespace pillora {
 // system's set-up alone is used.
 PangoFontMap* printerFontMap();
 
+// Puts in the description the family of the font the font map settles on for its name
+// when no installed font bears that name (a mapped Windows name such as "標楷體", an
+// unknown name); a name some font bears, or a list of names, stays as it is.
+//
+// Why: Pango measures a font (its line height) under the family the font describes itself
+// by, and every new family and size costs a sort of all the system's fonts. A text laid out
+// under that same family shares the sort with the measuring. The fonts drawn stay the same:
+// the name left out matched no font, so the remaining names rank the fonts as before.
+// Each name, weight and style is settled once per process, in the given context.
+void useSettledFamily(PangoContext* context, PangoFontDescription* description);
+
 }  // namespace pillora

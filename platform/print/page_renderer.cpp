@@ -38,13 +38,14 @@ FontDescription fontOf(const Pen& pen) {
 }
 
 // One line of text: line breaks in it are shown, not obeyed.
-GObjectHandle<PangoLayout> layoutOf(cairo_t* cr, const Pen& pen, const Text& text) {
-  const GObjectHandle<PangoContext> context(pango_font_map_create_context(printerFontMap()));
-  pango_cairo_update_context(cr, context.get());
-  pango_context_set_round_glyph_positions(context.get(), FALSE);
-  GObjectHandle<PangoLayout> layout(pango_layout_new(context.get()));
+GObjectHandle<PangoLayout> layoutOf(PangoContext* context, cairo_t* cr, const Pen& pen,
+                                    const Text& text) {
+  pango_cairo_update_context(cr, context);
+  GObjectHandle<PangoLayout> layout(pango_layout_new(context));
   pango_layout_set_single_paragraph_mode(layout.get(), TRUE);
-  pango_layout_set_font_description(layout.get(), fontOf(pen).get());
+  const FontDescription font = fontOf(pen);
+  useSettledFamily(context, font.get());
+  pango_layout_set_font_description(layout.get(), font.get());
   const std::string utf8 = toUtf8(text);
   pango_layout_set_text(layout.get(), utf8.data(), static_cast<int>(utf8.size()));
   return layout;
@@ -79,6 +80,14 @@ void showCondensed(cairo_t* cr, PangoLayout* layout, double x, double y, double 
 
 }  // namespace
 
+PangoContext* PageRenderer::texts() {
+  if (!m_texts) {
+    m_texts.reset(pango_font_map_create_context(printerFontMap()));
+    pango_context_set_round_glyph_positions(m_texts.get(), FALSE);
+  }
+  return m_texts.get();
+}
+
 cairo_t* PageRenderer::page() {
   m_pages.draw();
   return m_page;
@@ -100,7 +109,7 @@ void PageRenderer::endDocument() {
 
 void PageRenderer::text(const Pen& pen, const Text& text) {
   cairo_t* cr = page();
-  const GObjectHandle<PangoLayout> layout = layoutOf(cr, pen, text);
+  const GObjectHandle<PangoLayout> layout = layoutOf(texts(), cr, pen, text);
   const double x = m_origin.x + points(pen.x);
   const std::optional<double> scale =
       fittingScale(x, widthOf(layout.get()), kPageWidthPoints - m_origin.right);

@@ -16,6 +16,7 @@
 
 #include <memory>
 
+#include "platform/print/graphics_handles.h"
 #include "platform/print/page_sequence.h"
 #include "platform/print/page_sink.h"
 
@@ -63,6 +64,8 @@ class PageRenderer : public PageSink, private PageSequence::Pages {
  private:
   // The page the next drawing goes on, after the page breaks marked since the last one.
   cairo_t* page();
+  // The Pango context of every text, made at the first one (and the font map with it).
+  PangoContext* texts();
   void beginPage() override;
   void endPage() override;
   void endDocument() override;
@@ -71,6 +74,7 @@ class PageRenderer : public PageSink, private PageSequence::Pages {
   PageOrigin m_origin;
   cairo_t* m_page = nullptr;  // none while no document is open
   PageSequence m_pages;
+  GObjectHandle<PangoContext> m_texts;  // brought up to date with each text's page
 };
 
 }  // namespace pillora

@@ -163,6 +163,34 @@ TEST(PdfRendering, FontNamesMapToInstalledFontsAndUnknownNamesToKai) {
   EXPECT_EQ(pdfFontNames(printer.documents()[0]), "UKaiTW\n");
 }
 
+// "￣" (FULLWIDTH MACRON, in code page 950) is the one Big5 character Kai lacks: the
+// text's font set draws it in the next font that has it, whichever name the text asks for.
+TEST(PdfRendering, ACharacterTheFirstFontLacksIsDrawnInTheNextFontThatHasIt) {
+  struct Case {
+    Text font;
+    std::string fonts;
+  };
+  const std::vector<Case> cases = {
+      {u"標楷體", "NotoSansCJKjp-Regular\nUKaiTW\n"},
+      {u"No Such Font", "NotoSansCJKjp-Regular\nUKaiTW\n"},
+      {u"微軟正黑體", "NotoSansCJKtc-Regular\n"},
+      {u"Liberation Sans", "LiberationSans\nNotoSansCJKjp-Regular\nUKaiTW\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(toUtf8(c.font));
+    PdfPrinter printer;
+    printer.text(1000, 1000, u"王￣明 Rx", c.font);
+    printer.surface().endDoc();
+    ASSERT_EQ(printer.documents().size(), 1U);
+    EXPECT_EQ(pdfFontNames(printer.documents()[0]), c.fonts);
+    std::string shown;
+    for (const PdfWord& word : pdfWords(printer.documents()[0])) {
+      shown += word.text;
+    }
+    EXPECT_EQ(shown, "王￣明Rx");
+  }
+}
+
 TEST(PdfRendering, DocumentsBeginWithDrawingAndPageBreaksWaitForIt) {
   PdfPrinter printer;
   printer.surface().newPage();  // nothing drawn yet: no document, no sheet
