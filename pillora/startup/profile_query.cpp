@@ -93,17 +93,19 @@ Text drgProfileQuery(const Text& code) {
 }
 
 Text scanMatchColumn(std::size_t index) {
-  return u"pillora.match" + fromUtf8(decimal(static_cast<std::int64_t>(index)));
+  return u"pillora_match" + fromUtf8(decimal(static_cast<std::int64_t>(index)));
 }
 
+// The match columns come first: a column is found by its first name, so one of the table's
+// own of the same name could not stand in for them.
 Text profileScanQuery(const std::vector<Text>& keys) {
   std::vector<SearchPattern> patterns;
-  Text query = u"SELECT tblDrugBag.*";
+  Text query = u"SELECT ";
   for (std::size_t i = 0; i < keys.size(); ++i) {
     patterns.push_back(searchPattern(keys[i]));
-    query += u", (" + searchCondition(patterns.back()) + u") AS \"" + scanMatchColumn(i) + u"\"";
+    query += u"(" + searchCondition(patterns.back()) + u") AS " + scanMatchColumn(i) + u", ";
   }
-  return query + u" FROM tblDrugBag WHERE " + endingFilter(patterns);
+  return query + u"tblDrugBag.* FROM tblDrugBag WHERE " + endingFilter(patterns);
 }
 
 Text profileScanOrderProbe() {
