@@ -3,6 +3,8 @@
 #include <mdbtools.h>
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <iterator>
 #include <memory>
 #include <string_view>
@@ -64,8 +66,11 @@ class TableReader {
       const MdbColumn* column = columnAt(table, i);
       m_columns.push_back({column->name, jetType(column->col_type)});
       if (m_columns.back().type == JetType::Binary) continue;
-      m_buffers[i].resize(kBindSize);
-      mdb_bind_column(table, static_cast<int>(i + 1), m_buffers[i].data(), nullptr);
+      // Left as they come but for the first byte: a table's columns take some hundred
+      // kilobytes each, of which a value uses a few bytes.
+      m_buffers[i] = std::make_unique_for_overwrite<Buffer>();
+      m_buffers[i]->front() = '\0';
+      mdb_bind_column(table, static_cast<int>(i + 1), m_buffers[i]->data(), nullptr);
     }
   }
 
@@ -82,7 +87,9 @@ class TableReader {
         if (nulls[i] || m_columns[i].type == JetType::Binary) {
           row[i].reset();
         } else {
-          row[i] = std::string(m_buffers[i].data());
+          // The row's strings keep their room from row to row.
+          if (!row[i]) row[i].emplace();
+          row[i]->assign(m_buffers[i]->data(), strnlen(m_buffers[i]->data(), kBindSize));
         }
       }
       sink.row(row);
@@ -118,7 +125,8 @@ class TableReader {
   MdbHandle* m_mdb;
   MdbTableDef* m_table;
   std::vector<JetColumn> m_columns;
-  std::vector<std::vector<char>> m_buffers;
+  using Buffer = std::array<char, kBindSize>;
+  std::vector<std::unique_ptr<Buffer>> m_buffers;
 };
 
 // Takes the rows of a table and keeps none: reading them is the check.
