@@ -102,13 +102,14 @@ class CopySink final : public JetTableSink {
 
 }  // namespace
 
-void copyAccessFile(const std::string& accessFile, const std::string& sqliteFile) {
+void copyAccessFile(const std::string& accessFile, const std::string& sqliteFile,
+                    const std::vector<std::string>& tables) {
   const std::string source = fileContentHash(accessFile);
   CopyFile copy(sqliteFile);
   copy.write([&] { copy.database().execute(u"BEGIN"); });
   CopySink sink(copy);
-  readJetFile(accessFile, sink);
-  copy.write([&] { recordCopy(copy.database(), source); });
+  readJetFile(accessFile, sink, tables);
+  copy.write([&] { recordCopy(copy.database(), copySourceKey(source, tables)); });
   // The copy must be of one state of the file: one replaced while it was read is read again
   // by a later job.
   if (fileContentHash(accessFile) != source) {

@@ -103,6 +103,13 @@ const TableRecord& recordOf(const std::vector<TableRecord>& recorded, const Sche
 
 }  // namespace
 
+std::string copySourceKey(const std::string& contentKey, const std::vector<std::string>& tables) {
+  if (tables.empty()) return contentKey;
+  ContentHash names;
+  for (const std::string& table : tables) names.add(toUtf8(upper(fromUtf8(table))) + '\n');
+  return contentKey + "-" + names.hex();
+}
+
 void recordCopy(SqliteBackend& copy, const std::string& sourceKey) {
   const std::vector<SchemaObject> tables = schemaOf(copy);
   copy.execute(u"CREATE TABLE " + quotedSqlName(kTablesTable) +

@@ -175,9 +175,16 @@ void readTableList(MdbHandle* mdb, const std::string& path) {
   }
 }
 
+bool isAsked(const char* name, const std::vector<std::string>& tables) {
+  return tables.empty() || std::any_of(tables.begin(), tables.end(), [name](const std::string& t) {
+           return equalsIgnoreCase(fromUtf8(t), fromUtf8(name));
+         });
+}
+
 }  // namespace
 
-void readJetFile(const std::string& path, JetTableSink& sink) {
+void readJetFile(const std::string& path, JetTableSink& sink,
+                 const std::vector<std::string>& tables) {
   const std::unique_ptr<MdbHandle, HandleCloser> mdb(mdb_open(path.c_str(), MDB_NOFLAGS));
   if (mdb == nullptr) throw DatabaseError("cannot read the Access database file " + path);
   mdb_set_bind_size(mdb.get(), kBindSize);
@@ -186,7 +193,10 @@ void readJetFile(const std::string& path, JetTableSink& sink) {
   readTableList(mdb.get(), path);
   for (unsigned int i = 0; i < mdb->num_catalog; ++i) {
     auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
-    if (entry->object_type != MDB_TABLE || mdb_is_system_table(entry) != 0) continue;
+    if (entry->object_type != MDB_TABLE || mdb_is_system_table(entry) != 0 ||
+        !isAsked(entry->object_name, tables)) {
+      continue;
+    }
     try {
       readTable(mdb.get(), entry, sink);
     } catch (const DatabaseError& error) {

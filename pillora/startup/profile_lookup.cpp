@@ -140,6 +140,7 @@ void ProfileLookup::connect() {
   // has to say is noted once: its warnings, and its failure (the bags go out without the
   // database's texts).
   attempt([this] { m_connection.ConnectionString(profileConnectionString()); });
+  m_connection.TablesRead({"tblDrugBag"});
   if (m_connection.State() == ObjectState::Open) return;
   std::optional<std::string> failure;
   try {
