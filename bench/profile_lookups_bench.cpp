@@ -1,9 +1,11 @@
 // Drug-profile lookups through the database layer, one process per run: reads drug codes
-// (UTF-8, one a line) and completes a ".ndrg" record for each through one ProfileLookup, as
-// a job does. The database is "dbDrugProfile.mdb" of the program folder (PILLORA_HOME).
+// (UTF-8, one a line) and completes a ".ndrg" record for each through one ProfileLookup, all
+// codes as the drugs of one job. The database is "dbDrugProfile.mdb" of the program folder
+// (PILLORA_HOME).
 //
 //   profile_lookups_bench CODES           looks every code up; prints how many were found
 //   profile_lookups_bench --queries CODES prints the query text of every code, one a line
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <iostream>
@@ -35,14 +37,15 @@ int lookUp(const std::vector<pillora::Text>& codes) {
   pillora::RunState state;
   state.notices = &std::cerr;
   pillora::ProfileLookup lookup(state);
-  int found = 0;
+  std::vector<pillora::DrugBagItemRef> records;
   for (const pillora::Text& code : codes) {
-    pillora::CDrugBagItem record;
-    record.藥品代碼(code);
-    lookup.lookUpProfile(record);
-    if (!record.藥品名稱().empty()) ++found;
+    records.push_back(pillora::newDrugBagItem());
+    records.back()->藥品代碼(code);
   }
-  return found;
+  lookup.lookUpProfiles(records);
+  return static_cast<int>(std::count_if(records.begin(), records.end(), [](const auto& record) {
+    return !record->藥品名稱().empty();
+  }));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "common/db/content_hash.h"
 #include "common/db/copy_record.h"
@@ -41,8 +42,14 @@ class CopyFile {
     write([this] {
       m_database = SqliteBackend::openFile(m_path);
       // Until it is complete the copy has no name of its own: a failed copy is thrown away
-      // whole, so no rollback journal is needed.
-      m_database->execute(u"PRAGMA journal_mode = OFF");
+      // whole, so it needs no rollback journal, no flush of its own (the cache flushes it
+      // before giving it its name) and no lock for others; its pages stay in memory until
+      // the copy is complete.
+      for (const char16_t* pragma :
+           {u"PRAGMA journal_mode = OFF", u"PRAGMA synchronous = OFF",
+            u"PRAGMA locking_mode = EXCLUSIVE", u"PRAGMA cache_size = -65536"}) {
+        m_database->execute(pragma);
+      }
     });
   }
 
@@ -78,34 +85,31 @@ class CopySink final : public JetTableSink {
     m_target.write([&] {
       m_target.database().execute(u"CREATE TABLE " + quotedSqlName(m_table) + u" (" + definitions +
                                   u")");
+      m_rows.emplace(m_target.database().rowWriter(m_table, m_columns));
     });
   }
 
   void row(const JetRow& values) override {
-    ColumnValues row;
-    for (size_t i = 0; i < values.size(); ++i) {
-      FieldValue value;
-      if (values[i]) value = fromUtf8(*values[i]);
-      row.emplace_back(m_columns[i], std::move(value));
-    }
-    m_target.write([&] { m_target.database().insert(m_table, row); });
+    m_target.write([&] { m_rows->add(values); });
   }
 
  private:
   CopyFile& m_target;
   Text m_table;
   std::vector<Text> m_columns;
+  std::optional<SqliteBackend::RowWriter> m_rows;  // of the table being copied
 };
 
 }  // namespace
 
-void copyAccessFile(const std::string& accessFile, const std::string& sqliteFile) {
+void copyAccessFile(const std::string& accessFile, const std::string& sqliteFile,
+                    const std::vector<std::string>& tables) {
   const std::string source = fileContentHash(accessFile);
   CopyFile copy(sqliteFile);
   copy.write([&] { copy.database().execute(u"BEGIN"); });
   CopySink sink(copy);
-  readJetFile(accessFile, sink);
-  copy.write([&] { recordCopy(copy.database(), source); });
+  readJetFile(accessFile, sink, tables);
+  copy.write([&] { recordCopy(copy.database(), copySourceKey(source, tables)); });
   // The copy must be of one state of the file: one replaced while it was read is read again
   // by a later job.
   if (fileContentHash(accessFile) != source) {

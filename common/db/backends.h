@@ -26,8 +26,10 @@ namespace pillora {
 // DatabaseError when the string is malformed, the provider unknown, the file missing or
 // unreadable, or the server refuses the connection. What the open has to say without failing
 // (a damaged copy of an Access file made again, a private copy for a cache folder that
-// cannot be written) is added to warnings, one line each naming its file.
+// cannot be written) is added to warnings, one line each naming its file. When `tables` names
+// the only tables the caller reads, an Access file read into a copy is read for those alone.
 std::unique_ptr<Backend> openBackend(const Text& connectionString,
-                                     std::vector<std::string>& warnings);
+                                     std::vector<std::string>& warnings,
+                                     const std::vector<std::string>& tables = {});
 
 }  // namespace pillora

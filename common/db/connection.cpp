@@ -13,7 +13,7 @@ void Connection::ConnectionString(Text vData) {
 void Connection::Open() {
   if (m_backend) throw DatabaseError("the connection is open already");
   m_warnings.clear();
-  m_backend = openBackend(m_connectionString, m_warnings);
+  m_backend = openBackend(m_connectionString, m_warnings, m_tables);
 }
 
 const std::shared_ptr<Backend>& Connection::backend() const {

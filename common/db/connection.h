@@ -21,6 +21,9 @@ class Connection {
   void ConnectionString(Text vData);
   const Text& ConnectionString() const { return m_connectionString; }
 
+  // The only tables the connection will read, for the next Open: an engine that reads a
+  // whole file first (an Access file read into a copy) then reads these alone. None: all.
+  void TablesRead(std::vector<std::string> tables) { m_tables = std::move(tables); }
   // Opens the database the connection string names; user, password and options are those
   // the string carries. DatabaseError when the connection is open already (it stays open,
   // unchanged) or the database cannot be opened (it stays closed).
@@ -49,6 +52,7 @@ class Connection {
   Text m_connectionString;
   std::shared_ptr<Backend> m_backend;
   std::vector<std::string> m_warnings;
+  std::vector<std::string> m_tables;
 };
 
 }  // namespace pillora

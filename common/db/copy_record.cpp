@@ -47,26 +47,30 @@ std::vector<SchemaObject> schemaOf(SqliteBackend& copy) {
 }
 
 // A value as the digest takes it: NULL apart from every text, each text with its length.
-void addValue(ContentHash& hash, const std::optional<std::string_view>& value) {
+void addValue(std::string& bytes, const std::optional<std::string_view>& value) {
   if (!value) {
-    hash.add(std::string_view("\0", 1));
+    bytes += '\0';
     return;
   }
   const std::uint64_t size = value->size();
-  hash.add("\1");
-  hash.add(std::string_view(reinterpret_cast<const char*>(&size), sizeof size));
-  hash.add(*value);
+  bytes += '\1';
+  bytes.append(reinterpret_cast<const char*>(&size), sizeof size);
+  bytes += *value;
 }
 
 // The rows and the digest of a table as the copy holds it now, read as the lookups read it.
+// Each row goes to the digest in one piece.
 TableRecord measure(SqliteBackend& copy, const SchemaObject& table) {
   ContentHash hash;
-  const std::string definition = toUtf8(table.definition);
-  addValue(hash, definition);
+  std::string bytes;
+  addValue(bytes, toUtf8(table.definition));
+  hash.add(bytes);
   std::int64_t rows = 0;
   copy.forEachRow(u"SELECT * FROM " + quotedSqlName(table.name),
                   [&](const SqliteBackend::RawRow& row) {
-                    for (const auto& value : row) addValue(hash, value);
+                    bytes.clear();
+                    for (const auto& value : row) addValue(bytes, value);
+                    hash.add(bytes);
                     ++rows;
                   });
   return {table.name, fromUtf8(decimal(rows)), fromUtf8(hash.hex())};
@@ -98,6 +102,13 @@ const TableRecord& recordOf(const std::vector<TableRecord>& recorded, const Sche
 }
 
 }  // namespace
+
+std::string copySourceKey(const std::string& contentKey, const std::vector<std::string>& tables) {
+  if (tables.empty()) return contentKey;
+  ContentHash names;
+  for (const std::string& table : tables) names.add(toUtf8(upper(fromUtf8(table))) + '\n');
+  return contentKey + "-" + names.hex();
+}
 
 void recordCopy(SqliteBackend& copy, const std::string& sourceKey) {
   const std::vector<SchemaObject> tables = schemaOf(copy);

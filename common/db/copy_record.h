@@ -9,10 +9,15 @@
 // allow a dot in a table name): "pillora.source" (hash) and "pillora.tables" (name, rows,
 // digest).
 #include <string>
+#include <vector>
 
 #include "common/db/sqlite_backend.h"
 
 namespace pillora {
+
+// What a copy records as its source: the content key of the Access file, and the tables
+// asked for when they were not all (a copy of some tables is not one of the whole file).
+std::string copySourceKey(const std::string& contentKey, const std::vector<std::string>& tables);
 
 // Records the tables the copy holds now and the key of the file they were read from; within
 // the writer's transaction. DatabaseError when the copy refuses it.

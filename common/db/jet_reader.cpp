@@ -3,6 +3,8 @@
 #include <mdbtools.h>
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <iterator>
 #include <memory>
 #include <string_view>
@@ -64,8 +66,11 @@ class TableReader {
       const MdbColumn* column = columnAt(table, i);
       m_columns.push_back({column->name, jetType(column->col_type)});
       if (m_columns.back().type == JetType::Binary) continue;
-      m_buffers[i].resize(kBindSize);
-      mdb_bind_column(table, static_cast<int>(i + 1), m_buffers[i].data(), nullptr);
+      // Left as they come but for the first byte: a table's columns take some hundred
+      // kilobytes each, of which a value uses a few bytes.
+      m_buffers[i] = std::make_unique_for_overwrite<Buffer>();
+      m_buffers[i]->front() = '\0';
+      mdb_bind_column(table, static_cast<int>(i + 1), m_buffers[i]->data(), nullptr);
     }
   }
 
@@ -82,7 +87,9 @@ class TableReader {
         if (nulls[i] || m_columns[i].type == JetType::Binary) {
           row[i].reset();
         } else {
-          row[i] = std::string(m_buffers[i].data());
+          // The row's strings keep their room from row to row.
+          if (!row[i]) row[i].emplace();
+          row[i]->assign(m_buffers[i]->data(), strnlen(m_buffers[i]->data(), kBindSize));
         }
       }
       sink.row(row);
@@ -118,7 +125,8 @@ class TableReader {
   MdbHandle* m_mdb;
   MdbTableDef* m_table;
   std::vector<JetColumn> m_columns;
-  std::vector<std::vector<char>> m_buffers;
+  using Buffer = std::array<char, kBindSize>;
+  std::vector<std::unique_ptr<Buffer>> m_buffers;
 };
 
 // Takes the rows of a table and keeps none: reading them is the check.
@@ -167,9 +175,16 @@ void readTableList(MdbHandle* mdb, const std::string& path) {
   }
 }
 
+bool isAsked(const char* name, const std::vector<std::string>& tables) {
+  return tables.empty() || std::any_of(tables.begin(), tables.end(), [name](const std::string& t) {
+           return equalsIgnoreCase(fromUtf8(t), fromUtf8(name));
+         });
+}
+
 }  // namespace
 
-void readJetFile(const std::string& path, JetTableSink& sink) {
+void readJetFile(const std::string& path, JetTableSink& sink,
+                 const std::vector<std::string>& tables) {
   const std::unique_ptr<MdbHandle, HandleCloser> mdb(mdb_open(path.c_str(), MDB_NOFLAGS));
   if (mdb == nullptr) throw DatabaseError("cannot read the Access database file " + path);
   mdb_set_bind_size(mdb.get(), kBindSize);
@@ -178,7 +193,10 @@ void readJetFile(const std::string& path, JetTableSink& sink) {
   readTableList(mdb.get(), path);
   for (unsigned int i = 0; i < mdb->num_catalog; ++i) {
     auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
-    if (entry->object_type != MDB_TABLE || mdb_is_system_table(entry) != 0) continue;
+    if (entry->object_type != MDB_TABLE || mdb_is_system_table(entry) != 0 ||
+        !isAsked(entry->object_name, tables)) {
+      continue;
+    }
     try {
       readTable(mdb.get(), entry, sink);
     } catch (const DatabaseError& error) {

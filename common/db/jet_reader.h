@@ -1,7 +1,7 @@
 #pragma once
-// Reading Access (Jet) database files: every user table, its columns and its rows, handed
-// to a sink. Nothing here writes to the file. Text comes as UTF-8; NULL stays apart from
-// empty text.
+// Reading Access (Jet) database files: the user tables (all, or those asked for by name),
+// their columns and their rows, handed to a sink. Nothing here writes to the file. Text comes as
+// UTF-8; NULL stays apart from empty text.
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,8 +30,11 @@ class JetTableSink {
   virtual void row(const JetRow& values) = 0;
 };
 
-// DatabaseError when the file cannot be read as an Access database, also when a table gives
-// fewer or more rows than it declares (a file cut short or damaged).
-void readJetFile(const std::string& path, JetTableSink& sink);
+// The tables named in `tables` (letter case ignored), every user table when it names none.
+// The table list is read whole either way. DatabaseError when the file cannot be read as an
+// Access database, also when a table gives fewer or more rows than it declares (a file cut
+// short or damaged).
+void readJetFile(const std::string& path, JetTableSink& sink,
+                 const std::vector<std::string>& tables = {});
 
 }  // namespace pillora

@@ -1,6 +1,7 @@
 #include "common/db/recordset.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "common/text/errors.h"
 
@@ -53,16 +54,37 @@ std::optional<Text> oneTableOf(const std::vector<ColumnInfo>& columns) {
 }  // namespace
 
 void Recordset::Open(const Text& sql, Connection& connection) {
+  open(sql, connection, 1);
+}
+
+void Recordset::OpenAll(const Text& sql, Connection& connection) {
+  open(sql, connection, std::numeric_limits<std::size_t>::max());
+}
+
+void Recordset::open(const Text& sql, Connection& connection, std::size_t maxRows) {
   if (m_open) throw DatabaseError("the record set is open already");
   const std::shared_ptr<Backend>& backend = connection.backend();
-  QueryResult result = backend->query(sql, 1);
+  QueryResult result = backend->query(sql, maxRows);
   m_backend = backend;
   m_columns = std::move(result.columns);
   m_table = oneTableOf(m_columns);
   m_indexes.clear();
-  m_current.reset();
-  if (!result.rows.empty()) m_current = std::move(result.rows.front());
+  m_following = std::move(result.rows);
+  m_next = 0;
+  advance();
   m_open = true;
+}
+
+bool Recordset::MoveNext() {
+  requireOpen();
+  return advance();
+}
+
+bool Recordset::advance() {
+  m_current.reset();
+  if (m_next >= m_following.size()) return false;
+  m_current = std::move(m_following[m_next++]);
+  return true;
 }
 
 void Recordset::requireOpen() const {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <unordered_map>
+#include <vector>
 
 #include "common/db/backend.h"
 #include "common/db/connection.h"
@@ -17,8 +18,14 @@ class Recordset {
   // The first row the engine delivers becomes the current row. DatabaseError when the
   // record set is open already, the connection is closed or the query fails.
   void Open(const Text& sql, Connection& connection);
-  // True exactly when there is no current row (the query returned none).
+  // Opens it as Open does, reading every row of the query at once for MoveNext to walk.
+  void OpenAll(const Text& sql, Connection& connection);
+  // True exactly when there is no current row (the query returned none, or MoveNext went
+  // past the last row).
   bool BOF() const;
+  // The next row of a record set opened with OpenAll becomes the current row; false, with no
+  // current row, past the last.
+  bool MoveNext();
 
   // The current row's value of a column, the name compared ignoring letter case; nothing
   // for NULL. DatabaseError for an unknown column or when there is no current row.
@@ -39,6 +46,8 @@ class Recordset {
   void Close();
 
  private:
+  void open(const Text& sql, Connection& connection, std::size_t maxRows);
+  bool advance();
   void requireOpen() const;
   size_t columnIndex(const Text& name) const;
   const Text& updatableTable() const;
@@ -52,6 +61,9 @@ class Recordset {
   // rows asks for the same names row after row.
   mutable std::unordered_map<Text, size_t> m_indexes;
   std::optional<Row> m_current;
+  // The rows after the current one, read by OpenAll, and the next of them.
+  std::vector<Row> m_following;
+  std::size_t m_next = 0;
   std::optional<ColumnValues> m_newRow;
 };
 

@@ -195,6 +195,27 @@ void SqliteBackend::insert(const Text& table, const ColumnValues& values) {
   step(m_insert.get());
 }
 
+SqliteBackend::RowWriter SqliteBackend::rowWriter(const Text& table,
+                                                  const std::vector<Text>& columns) {
+  ColumnValues named;
+  for (const Text& column : columns) named.emplace_back(column, FieldValue());
+  return {*this, prepare(insertStatement(table, named, u"\""))};
+}
+
+void SqliteBackend::RowWriter::add(std::span<const std::optional<std::string>> values) {
+  if (m_database.m_writeRefusal) throw DatabaseError(*m_database.m_writeRefusal);
+  sqlite3_stmt* statement = m_statement.get();
+  sqlite3_reset(statement);
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    const int index = static_cast<int>(i + 1);
+    const int rc = values[i] ? sqlite3_bind_text(statement, index, values[i]->data(),
+                                                 static_cast<int>(values[i]->size()), SQLITE_STATIC)
+                             : sqlite3_bind_null(statement, index);
+    if (rc != SQLITE_OK) m_database.fail();
+  }
+  m_database.step(statement);
+}
+
 // SQLite's own messages say what went wrong ("cannot start a transaction within a
 // transaction", "cannot commit - no transaction is active").
 void SqliteBackend::begin() {

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,6 +56,27 @@ class SqliteBackend final : public Backend {
   };
   using Statement = std::unique_ptr<sqlite3_stmt, Finalizer>;
 
+ public:
+  // Rows added to the columns of one table through one statement prepared for them, each
+  // value UTF-8 text (nothing for NULL) bound as it is: for copying whole tables. Valid while
+  // the database is.
+  class RowWriter {
+   public:
+    // DatabaseError when the row is refused, or writes are (refuseWrites).
+    void add(std::span<const std::optional<std::string>> values);
+
+   private:
+    friend class SqliteBackend;
+    RowWriter(SqliteBackend& database, Statement statement)
+        : m_database(database), m_statement(std::move(statement)) {}
+
+    SqliteBackend& m_database;
+    Statement m_statement;
+  };
+  // DatabaseError when the statement cannot be prepared (no such table or column).
+  RowWriter rowWriter(const Text& table, const std::vector<Text>& columns);
+
+ private:
   explicit SqliteBackend(sqlite3* db);
   static std::unique_ptr<SqliteBackend> open(const char* name, int flags);
   static std::unique_ptr<SqliteBackend> openExisting(const std::string& path, int flags);

@@ -86,8 +86,8 @@ void noteCutBlock(const Text& path, const CDrugBagItem& item, std::size_t linesR
                << " lines are missing and its bag is printed without them\n";
 }
 
-DrugBagItemRef readDrugBlock(LineReader& job, const CDrugBagItem& head, ProfileLookup& profiles,
-                             const Text& path, const RunState& run) {
+DrugBagItemRef readDrugBlock(LineReader& job, const CDrugBagItem& head, const Text& path,
+                             const RunState& run) {
   DrugBagItemRef item = newDrugBagItem();
   std::size_t linesRead = 0;
   for (; linesRead < kBlockFields.size() && !job.atEnd(); ++linesRead) {
@@ -95,21 +95,23 @@ DrugBagItemRef readDrugBlock(LineReader& job, const CDrugBagItem& head, ProfileL
   }
   if (linesRead < kBlockFields.size()) noteCutBlock(path, *item, linesRead, run);
   deriveValues(*item, head);
-  attempt([&] { profiles.lookUpProfile(*item); });
-  stripLineFeeds(*item);
   return item;
 }
 
+// The drugs of the job, completed from the drug-profile database all at once: one scan of the
+// profile table serves the whole job.
 DrugBagItems readDrugBlocks(LineReader& job, const CDrugBagItem& head, const Text& path,
                             RunState& run) {
-  ProfileLookup profiles(run);
   DrugBagItems items;
   while (!job.atEnd()) {
     if (contains(job.next(), kEndLine)) {
       break;
     }
-    items.push_back(readDrugBlock(job, head, profiles, path, run));
+    items.push_back(readDrugBlock(job, head, path, run));
   }
+  ProfileLookup profiles(run);
+  attempt([&] { profiles.lookUpProfiles(items); });
+  for (const DrugBagItemRef& item : items) stripLineFeeds(*item);
   return items;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <optional>
 #include <ostream>
 
@@ -14,9 +15,6 @@
 namespace pillora {
 
 namespace {
-
-// Characters that make a pattern in LIKE, in SQLite's dialect or in Jet's.
-constexpr TextView kPatternCharacters = u"%_[*?#";
 
 // Severe skin reactions (SJS/TEN): stop the drug and return to the doctor.
 constexpr TextView kWarningA =
@@ -58,11 +56,6 @@ constexpr std::array<ColumnCopy, 7> kDrgCopies{{
     {u"藥品警語", Field::警語},
 }};
 
-// Text placed inside an SQL string literal.
-Text sqlLiteral(TextView text) {
-  return replaceAll(text, u"'", u"''");
-}
-
 // A column that cannot be read is skipped; a NULL column leaves the property as it was.
 void copyColumn(const Recordset& profile, const ColumnCopy& copy, CDrugBagItem& record) {
   attempt([&] {
@@ -73,20 +66,6 @@ void copyColumn(const Recordset& profile, const ColumnCopy& copy, CDrugBagItem& 
 void copyColumns(const Recordset& profile, const std::array<ColumnCopy, 7>& copies,
                  CDrugBagItem& record) {
   for (const ColumnCopy& copy : copies) copyColumn(profile, copy, record);
-}
-
-// The ".ndrg" search key: at most the first 10 characters, the package suffix of a code
-// whose next-to-last character is "G" read as "00".
-Text searchKey(const Text& code) {
-  Text key = left(code, 10);
-  if (len(key) >= 2 && mid(key, len(key) - 1, 1) == u"G") key = left(key, len(key) - 2) + u"00";
-  return key;
-}
-
-// A code that holds a pattern character would search for other drugs' codes, so it is not
-// searched at all: such a drug counts as not found.
-bool isSearchable(TextView code) {
-  return code.find_first_of(kPatternCharacters) == TextView::npos;
 }
 
 bool mentionsAny(const Text& foldedBrand, const std::array<TextView, 3>& words) {
@@ -130,6 +109,13 @@ void cutByPrintOption(CDrugBagItem& record, const Text& printOption) {
   }
 }
 
+// The columns of the row found for a ".ndrg" drug, cut and warned as the job asks.
+void completeFromRow(CDrugBagItem& record, const Recordset& profile, const Text& printOption) {
+  copyColumns(profile, kNdrgCopies, record);
+  cutByPrintOption(record, printOption);
+  setWarning(record, &profile);
+}
+
 }  // namespace
 
 std::string profileDatabasePath() {
@@ -139,24 +125,6 @@ std::string profileDatabasePath() {
 Text profileConnectionString() {
   return Text(u"Provider=Microsoft.Jet.OleDb.4.0;Jet OLEDB:Database Password='") +
          Text(kProfileDatabasePassword) + u"';data source=" + fromUtf8(profileDatabasePath());
-}
-
-Text profileSearchQuery(const Text& code) {
-  const Text key = searchKey(code);
-  const Text middle = mid(key, 3, 8);
-  const Text query =
-      u"SELECT * FROM tblDrugBag WHERE 藥品代碼 LIKE '" + sqlLiteral(left(key, 1)) + u"%' AND ";
-  const Text suffix = right(middle, 2);
-  if (suffix == u"00" || suffix == u"G0") {
-    const Text stem = sqlLiteral(left(middle, 6));
-    return query + u" (藥品代碼 LIKE '%" + stem + u"00' OR  藥品代碼 LIKE '%" + stem + u"G0')";
-  }
-  return query + u" (藥品代碼 LIKE '%" + sqlLiteral(middle) + u"')";
-}
-
-Text drgProfileQuery(const Text& code) {
-  return Text(u"SELECT tblDrugBag.* FROM tblDrugBag WHERE ") + u" 藥品代碼 = '" + sqlLiteral(code) +
-         u"'";
 }
 
 void ProfileLookup::noteUnreadable(const char* reason) {
@@ -172,6 +140,7 @@ void ProfileLookup::connect() {
   // has to say is noted once: its warnings, and its failure (the bags go out without the
   // database's texts).
   attempt([this] { m_connection.ConnectionString(profileConnectionString()); });
+  m_connection.TablesRead({"tblDrugBag"});
   if (m_connection.State() == ObjectState::Open) return;
   std::optional<std::string> failure;
   try {
@@ -188,10 +157,11 @@ void ProfileLookup::connect() {
   if (failure) noteUnreadable(failure->c_str());
 }
 
-bool ProfileLookup::query(Recordset& profile, const Text& sql) {
+bool ProfileLookup::query(Recordset& profile, const Text& sql,
+                          void (Recordset::*open)(const Text&, Connection&)) {
   if (m_connection.State() != ObjectState::Open) return false;  // noted by connect()
   try {
-    profile.Open(sql, m_connection);
+    (profile.*open)(sql, m_connection);
     return true;
   } catch (const DatabaseError& error) {
     // A file that opens but cannot be read (damaged after its header) serves the job no
@@ -217,18 +187,79 @@ void ProfileLookup::requireProfileTable() {
 void ProfileLookup::lookUpProfile(CDrugBagItem& record) {
   connect();
   record.藥品代碼(trimBlanks(record.藥品代碼()));
-  // Without characters from the third on the search would match any drug of the database.
-  const Text key = searchKey(record.藥品代碼());
-  if (mid(key, 3).empty() || !isSearchable(key)) return;
+  if (!isSearchableKey(searchKey(record.藥品代碼()))) return;
   Recordset profile;
   if (!query(profile, profileSearchQuery(record.藥品代碼()))) {
     setWarning(record, nullptr);
     return;
   }
-  if (!profile.BOF()) {
-    copyColumns(profile, kNdrgCopies, record);
-    cutByPrintOption(record, m_state.printOption);
-    setWarning(record, &profile);
+  if (!profile.BOF()) completeFromRow(record, profile, m_state.printOption);
+  profile.Close();
+}
+
+bool ProfileLookup::scansInStoredOrder() {
+  if (m_connection.State() != ObjectState::Open) return false;
+  try {
+    Recordset probe;
+    probe.Open(profileScanOrderProbe(), m_connection);
+    return probe.Field(u"n") == u"0";
+  } catch (const DatabaseError&) {
+    return false;  // no SQLite schema table to ask
+  }
+}
+
+// The searchable keys of the records in job order, each with the records that search it.
+std::vector<ProfileLookup::KeyRecords> ProfileLookup::byKey(
+    std::span<const DrugBagItemRef> records) {
+  std::vector<KeyRecords> keys;
+  std::map<Text, std::size_t> indexes;
+  for (const DrugBagItemRef& record : records) {
+    record->藥品代碼(trimBlanks(record->藥品代碼()));
+    Text key = searchKey(record->藥品代碼());
+    if (!isSearchableKey(key)) continue;
+    const auto [known, added] = indexes.try_emplace(key, keys.size());
+    if (added) keys.push_back({std::move(key), {}});
+    keys[known->second].records.push_back(record.get());
+  }
+  return keys;
+}
+
+void ProfileLookup::lookUpProfiles(std::span<const DrugBagItemRef> records) {
+  connect();
+  if (!scansInStoredOrder()) {
+    for (const DrugBagItemRef& record : records) attempt([&] { lookUpProfile(*record); });
+    return;
+  }
+  const std::vector<KeyRecords> keys = byKey(records);
+  for (std::size_t start = 0; start < keys.size(); start += kKeysPerScan) {
+    scan(std::span(keys).subspan(start, std::min(kKeysPerScan, keys.size() - start)));
+  }
+}
+
+// Each key takes the first row of the scan that matches it.
+void ProfileLookup::scan(std::span<const KeyRecords> keys) {
+  std::vector<Text> texts;
+  std::vector<Text> columns;
+  for (const KeyRecords& key : keys) {
+    columns.push_back(scanMatchColumn(texts.size()));
+    texts.push_back(key.key);
+  }
+  Recordset profile;
+  if (!query(profile, profileScanQuery(texts), &Recordset::OpenAll)) {
+    for (const KeyRecords& key : keys) {
+      for (CDrugBagItem* record : key.records) setWarning(*record, nullptr);
+    }
+    return;
+  }
+  std::vector<bool> found(keys.size(), false);
+  for (bool row = !profile.BOF(); row; row = profile.MoveNext()) {
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+      if (found[i] || profile.Field(columns[i]) != u"1") continue;
+      found[i] = true;
+      for (CDrugBagItem* record : keys[i].records) {
+        attempt([&] { completeFromRow(*record, profile, m_state.printOption); });
+      }
+    }
   }
   profile.Close();
 }
@@ -238,7 +269,7 @@ void ProfileLookup::lookUpDrgProfile(CDrugBagItem& record) {
   Text code = trimBlanks(record.藥品代碼());
   if (right(code, 2) == u"G0") code = left(code, len(code) - 2) + u"00";
   record.藥品代碼(code);
-  if (!isSearchable(code)) return;
+  if (holdsPatternCharacter(code)) return;
   Recordset profile;
   if (!query(profile, drgProfileQuery(code))) return;
   if (!profile.BOF()) copyColumns(profile, kDrgCopies, record);

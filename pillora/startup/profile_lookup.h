@@ -17,22 +17,27 @@
 // pattern character ("%", "_", "[", "*", "?", "#") is not searched and counts as not found.
 // One connection serves all lookups of a job; it is opened by the first lookup, tried again by
 // later ones while it fails, and released with the object.
+//
+// The drugs of a ".ndrg" job are looked up together: where the database is SQLite and the
+// profile table a plain table without index (the databases the profile tool builds, the copies
+// of Access files), one scan of the table serves every drug (profile_query.h), each drug taking
+// the first row its own query would deliver. Elsewhere (Access files through ODBC) each drug
+// has its own query.
+#include <span>
 #include <string>
+#include <vector>
 
 #include "common/db/connection.h"
 #include "common/db/recordset.h"
 #include "pillora/records/drug_bag_item.h"
 #include "pillora/records/run_state.h"
+#include "pillora/startup/profile_query.h"
 
 namespace pillora {
 
 // The drug-profile database in the program's folder, and its connection string.
 std::string profileDatabasePath();
 Text profileConnectionString();
-// The query of the ".ndrg" lookup for a code without surrounding blanks.
-Text profileSearchQuery(const Text& code);
-// The exact-match query of the ".drg" lookup.
-Text drgProfileQuery(const Text& code);
 
 class ProfileLookup {
  public:
@@ -41,6 +46,8 @@ class ProfileLookup {
 
   // Completes one drug of a ".ndrg" job.
   void lookUpProfile(CDrugBagItem& record);
+  // Completes the drugs of a ".ndrg" job, each as lookUpProfile would.
+  void lookUpProfiles(std::span<const DrugBagItemRef> records);
   // Completes the drug of a ".drg" job; a code ending in "G0" becomes the "00" code, in
   // the record too.
   void lookUpDrgProfile(CDrugBagItem& record);
@@ -48,8 +55,19 @@ class ProfileLookup {
  private:
   void connect();
   void requireProfileTable();
-  // Opens the record set; false when the connection is not open or the query fails.
-  bool query(Recordset& profile, const Text& sql);
+  // Whether one scan of the profile table finds each drug's row (see above).
+  bool scansInStoredOrder();
+  // The drugs of one scan: each key with the records that search it.
+  struct KeyRecords {
+    Text key;
+    std::vector<CDrugBagItem*> records;
+  };
+  static std::vector<KeyRecords> byKey(std::span<const DrugBagItemRef> records);
+  void scan(std::span<const KeyRecords> keys);
+  // Opens the record set (Recordset::Open or OpenAll); false when the connection is not open
+  // or the query fails.
+  bool query(Recordset& profile, const Text& sql,
+             void (Recordset::*open)(const Text&, Connection&) = &Recordset::Open);
   // Notes the first failure of the job: the bags go out without the database's texts.
   void noteUnreadable(const char* reason);
 

@@ -85,13 +85,15 @@ class TemporaryFile {
 // The file read into the cache folder. Nothing when the folder cannot take the copy: the
 // reason, naming the file or folder, is then in `unwritable`.
 std::unique_ptr<SqliteBackend> readIntoCache(const CacheFolder& cache, const fs::path& file,
-                                             const std::string& key, std::string& unwritable) {
+                                             const std::string& key,
+                                             const std::vector<std::string>& tables,
+                                             std::string& unwritable) {
   if (const auto noted = cache.notedFailure()) throw DatabaseError(*noted);
   cache.removeStaleTemporaries();
   std::optional<TemporaryFile> temporary;
   try {
     temporary.emplace(cache.newTemporary());
-    readAccessFile(file, temporary->path());
+    readAccessFile(file, temporary->path(), tables);
   } catch (const FileError& failure) {  // the folder's fault, not the Access file's
     unwritable = failure.what();
     return nullptr;
@@ -111,7 +113,8 @@ std::unique_ptr<SqliteBackend> readIntoCache(const CacheFolder& cache, const fs:
 
 // The file read into a private folder of the job's own, gone once the copy is open. A failed
 // read is remembered for as long as the process runs.
-std::unique_ptr<SqliteBackend> openPrivateCopy(const fs::path& file, const std::string& key) {
+std::unique_ptr<SqliteBackend> openPrivateCopy(const fs::path& file, const std::string& key,
+                                               const std::vector<std::string>& tables) {
   static std::map<std::string, std::string> failedReads;
   if (const auto failed = failedReads.find(key); failed != failedReads.end()) {
     throw DatabaseError(failed->second);
@@ -119,7 +122,7 @@ std::unique_ptr<SqliteBackend> openPrivateCopy(const fs::path& file, const std::
   try {
     const PrivateFolder folder;
     const fs::path copy = folder.newTemporary();
-    readAccessFile(file, copy);
+    readAccessFile(file, copy, tables);
     return openNewCopy(copy, file, key);
   } catch (const FileError& failure) {
     throw DatabaseError(failure.what());
@@ -132,20 +135,21 @@ std::unique_ptr<SqliteBackend> openPrivateCopy(const fs::path& file, const std::
 }  // namespace
 
 std::unique_ptr<SqliteBackend> openAccessFile(const fs::path& file,
-                                              std::vector<std::string>& warnings) {
-  const std::string key = contentKey(file);
+                                              std::vector<std::string>& warnings,
+                                              const std::vector<std::string>& tables) {
+  const std::string key = copySourceKey(contentKey(file), tables);
   const CacheFolder cache(userCacheFolder() / "pillora", file, key);
   std::error_code error;
   fs::create_directories(cache.path(), error);
   std::string unwritable = "cannot make " + cache.path().string() + ": " + error.message();
   if (!error) {
     if (auto kept = openKeptCopy(cache, file, key, warnings)) return kept;
-    if (auto read = readIntoCache(cache, file, key, unwritable)) return read;
+    if (auto read = readIntoCache(cache, file, key, tables, unwritable)) return read;
   }
   warnings.push_back("the cache folder cannot take the copy of the Access database file " +
                      file.string() + " (" + unwritable +
                      "): this job reads it into a private temporary copy");
-  return openPrivateCopy(file, key);
+  return openPrivateCopy(file, key, tables);
 }
 
 }  // namespace pillora

@@ -20,9 +20,12 @@
 namespace pillora {
 
 // The copy of the file, opened for reading only: every statement that would change it fails.
-// DatabaseError with one line saying why when the file cannot be read. Warnings (a copy made
-// again, a private copy) are added to warnings.
+// It holds the tables named in `tables` (letter case ignored), every user table when it names
+// none; a copy of some tables is kept apart from one of others. DatabaseError with one line
+// saying why when the file cannot be read. Warnings (a copy made again, a private copy) are
+// added to warnings.
 std::unique_ptr<SqliteBackend> openAccessFile(const std::filesystem::path& file,
-                                              std::vector<std::string>& warnings);
+                                              std::vector<std::string>& warnings,
+                                              const std::vector<std::string>& tables = {});
 
 }  // namespace pillora

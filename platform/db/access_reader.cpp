@@ -31,9 +31,12 @@ std::string whyNotRead(const fs::path& file, const ChildOutcome& outcome) {
   return "cannot read the Access database file " + file.string() + ": " + reason;
 }
 
-ChildOutcome runReader(const fs::path& file, const fs::path& target) {
+ChildOutcome runReader(const fs::path& file, const fs::path& target,
+                       const std::vector<std::string>& tables) {
+  std::vector<fs::path> arguments{file, target};
+  arguments.insert(arguments.end(), tables.begin(), tables.end());
   try {
-    return runChild(readerProgram(), {file, target}, kReaderTimeLimit);
+    return runChild(readerProgram(), arguments, kReaderTimeLimit);
   } catch (const FileError& error) {
     throw DatabaseError("cannot read the Access database file " + file.string() + ": " +
                         error.what());
@@ -42,8 +45,9 @@ ChildOutcome runReader(const fs::path& file, const fs::path& target) {
 
 }  // namespace
 
-void readAccessFile(const fs::path& file, const fs::path& target) {
-  const ChildOutcome outcome = runReader(file, target);
+void readAccessFile(const fs::path& file, const fs::path& target,
+                    const std::vector<std::string>& tables) {
+  const ChildOutcome outcome = runReader(file, target, tables);
   if (outcome.exitCode == 0) return;
   // The reader's own message names the file and the reason.
   const bool said = !outcome.lastErrorLine.empty();

@@ -7,15 +7,19 @@
 // the child.
 #include <chrono>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace pillora {
 
 inline constexpr auto kReaderTimeLimit = std::chrono::seconds(20);
 
-// Reads file into target, an empty file made for the copy. DatabaseError, one line naming the
+// Reads file (the tables named, every user table when none are) into target, an empty file
+// made for the copy. DatabaseError, one line naming the
 // Access file, when the file cannot be read whole (the reader crashed, ran out of time or
 // refused it, or cannot be started); CopyNotWritten (common/db/access_copy.h) when the copy
 // cannot be written.
-void readAccessFile(const std::filesystem::path& file, const std::filesystem::path& target);
+void readAccessFile(const std::filesystem::path& file, const std::filesystem::path& target,
+                    const std::vector<std::string>& tables = {});
 
 }  // namespace pillora

@@ -23,10 +23,11 @@ std::unique_ptr<Backend> openSqlServerProvider(const ConnectionSettings& setting
 }  // namespace
 
 std::unique_ptr<Backend> openBackend(const Text& connectionString,
-                                     std::vector<std::string>& warnings) {
+                                     std::vector<std::string>& warnings,
+                                     const std::vector<std::string>& tables) {
   const ConnectionSettings settings = ConnectionSettings::parse(connectionString);
   const Text provider = settings.value(u"Provider").value_or(Text());
-  if (equalsIgnoreCase(provider, kJetProvider)) return openJetProvider(settings, warnings);
+  if (equalsIgnoreCase(provider, kJetProvider)) return openJetProvider(settings, warnings, tables);
   if (isSqlServerProvider(provider)) return openSqlServerProvider(settings);
   if (provider.empty()) throw DatabaseError("the connection string names no Provider");
   throw DatabaseError("database provider not supported on this platform: " + toUtf8(provider));

@@ -63,7 +63,8 @@ std::optional<std::string> noteLine(const fs::path& note) {
   struct stat status {};
   std::array<char, kNoteMostBytes> bytes{};
   ssize_t got = -1;
-  if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) got = read(fd, bytes.data(), bytes.size());
+  if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode))
+    got = read(fd, bytes.data(), bytes.size());
   close(fd);
   if (got <= 0) return std::nullopt;
   const std::string_view text(bytes.data(), static_cast<std::size_t>(got));
@@ -96,7 +97,8 @@ std::optional<std::string> CacheFolder::notedFailure() const {
 // Written as a new file and renamed: a link under the note's name is replaced, not followed.
 void CacheFolder::noteFailure(const std::string& reason) const {
   attempt([&] {
-    StagedFile(failureNote(), reason + "\n", StagedFile::Access::Private).moveReplacing(failureNote());
+    StagedFile(failureNote(), reason + "\n", StagedFile::Access::Private)
+        .moveReplacing(failureNote());
   });
 }
 
@@ -126,7 +128,7 @@ void CacheFolder::keep(const fs::path& temporary) const {
   for (fs::directory_iterator it(m_folder, error), end; !error && it != end; it.increment(error)) {
     const std::string entry = it->path().filename().string();
     std::error_code ignored;
-    if (entry.starts_with(m_ofFile) && !entry.starts_with(m_name) &&
+    if (entry.starts_with(m_ofFile) && it->path() != copy() &&
         (entry.ends_with(".sqlite") || entry.ends_with(".failed"))) {
       fs::remove(it->path(), ignored);
     }

@@ -2,12 +2,13 @@
 // The folders SQLite copies of Access files are written in.
 //
 // The cache folder ("pillora" below the user's cache folder) keeps one copy of each Access
-// file, named by the file's absolute path and the content key of its bytes:
-// "<path key>-<content key>.sqlite". A copy is written under a temporary name of its own
+// file, named by the file's absolute path and the key of what it holds (the content key of
+// the file's bytes, and of the tables asked for when not all: copy_record.h):
+// "<path key>-<key>.sqlite". A copy is written under a temporary name of its own
 // ("....sqlite.<random>.tmp", a new file of mode 0600), flushed to disk, then renamed into
 // place and the folder flushed: a copy is never seen half-written under its name, also
 // after a power cut. A failed read of the file is noted beside the copies
-// ("<path key>-<content key>.failed"). Temporary files older than the reader's time limit
+// ("<path key>-<key>.failed"). Temporary files older than the reader's time limit
 // are left by runs that were killed, and are removed.
 //
 // A private folder is a new folder in the temporary folder that only this user can enter,
@@ -20,7 +21,7 @@ namespace pillora {
 
 class CacheFolder {
  public:
-  // The folder as it concerns the Access file `file` whose bytes have the content key `key`.
+  // The folder as it concerns the copy of the Access file `file` whose key is `key`.
   CacheFolder(std::filesystem::path folder, const std::filesystem::path& file,
               const std::string& key);
 
@@ -47,7 +48,7 @@ class CacheFolder {
 
   std::filesystem::path m_folder;
   std::string m_ofFile;  // "<path key>-": the part every copy of the file shares
-  std::string m_name;    // "<path key>-<content key>"
+  std::string m_name;    // "<path key>-<key>"
 };
 
 class PrivateFolder {

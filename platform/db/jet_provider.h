@@ -13,8 +13,9 @@
 namespace pillora {
 
 // DatabaseError when the string names no Data Source, the file is missing or unreadable, or
-// the engine refuses it. Warnings as openBackend gives them.
+// the engine refuses it. Warnings and tables as openBackend takes them.
 std::unique_ptr<Backend> openJetProvider(const ConnectionSettings& settings,
-                                         std::vector<std::string>& warnings);
+                                         std::vector<std::string>& warnings,
+                                         const std::vector<std::string>& tables);
 
 }  // namespace pillora

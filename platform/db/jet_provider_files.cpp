@@ -30,7 +30,8 @@ std::string fileHead(const std::string& path) {
 }  // namespace
 
 std::unique_ptr<Backend> openJetProvider(const ConnectionSettings& settings,
-                                         std::vector<std::string>& warnings) {
+                                         std::vector<std::string>& warnings,
+                                         const std::vector<std::string>& tables) {
   const Text source = settings.value(u"Data Source").value_or(Text());
   if (source.empty()) throw DatabaseError("the connection string names no Data Source");
   const std::string path = toUtf8(source);
@@ -41,7 +42,7 @@ std::unique_ptr<Backend> openJetProvider(const ConnectionSettings& settings,
     if (!stored.empty() && settings.value(u"Jet OLEDB:Database Password") != stored) {
       throw DatabaseError("not a valid password for the Access database file " + path);
     }
-    return openAccessFile(path, warnings);
+    return openAccessFile(path, warnings, tables);
   }
   throw DatabaseError("not an Access or SQLite database file: " + path);
 }

@@ -8,9 +8,10 @@
 
 namespace pillora {
 
-// The driver reads the file itself: nothing to warn of here.
+// The driver reads the file itself: nothing to warn of here, nothing to leave unread.
 std::unique_ptr<Backend> openJetProvider(const ConnectionSettings& settings,
-                                         std::vector<std::string>& /*warnings*/) {
+                                         std::vector<std::string>& /*warnings*/,
+                                         const std::vector<std::string>& /*tables*/) {
   const Text file = settings.value(u"Data Source").value_or(Text());
   // The driver would only say that it cannot connect.
   if (!file.empty()) requireReadableDatabaseFile(toUtf8(file));

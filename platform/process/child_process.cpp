@@ -28,7 +28,9 @@ constexpr std::size_t kLineLimit = 300;
 // Exit statuses of a child that never ran its program.
 constexpr int kParentGone = 125;
 constexpr int kNotStarted = 127;
-constexpr auto kExitPoll = std::chrono::milliseconds(10);
+// A child whose error output has ended is ending: its exit is asked for this often, so that
+// the caller waits little beyond it.
+constexpr auto kExitPoll = std::chrono::milliseconds(1);
 
 class Pipe {
  public:

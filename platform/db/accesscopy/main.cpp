@@ -1,11 +1,14 @@
-// pillora-access-copy <access file> <sqlite file>: copies an Access database file into the
-// SQLite file, an empty file made for it (common/db/access_copy.h). The drug-bag programs run
+// pillora-access-copy <access file> <sqlite file> [table...]: copies an Access database file
+// (the tables named, every user table when none are) into the SQLite file, an empty file made
+// for it (common/db/access_copy.h). The drug-bag programs run
 // it as a child process (platform/db/access_reader.h), since a damaged Access file can crash
 // or hang libmdb; it limits its own memory and processor time before it reads.
 // Exit status 0 when the copy is complete; otherwise kAccessCopyFailed (the Access file could
 // not be read) or kAccessCopyNotWritten (the copy could not be written), with one line on
 // standard error as its last output (libmdb may have warned before it).
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "common/db/access_copy.h"
 #include "common/text/errors.h"
@@ -28,13 +31,13 @@ extern "C" const char* __asan_default_options() {  // NOLINT(bugprone-reserved-i
 #endif
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::cerr << "usage: pillora-access-copy <access file> <sqlite file>\n";
+  if (argc < 3) {
+    std::cerr << "usage: pillora-access-copy <access file> <sqlite file> [table...]\n";
     return kUsage;
   }
   try {
     pillora::limitResources(kAddressSpace, kCpuSeconds);
-    pillora::copyAccessFile(argv[1], argv[2]);
+    pillora::copyAccessFile(argv[1], argv[2], std::vector<std::string>(argv + 3, argv + argc));
     return 0;
   } catch (const pillora::CopyNotWritten& error) {
     std::cerr << "\n" << error.what() << "\n";

@@ -207,20 +207,26 @@ TEST_F(ProfileLookupTest, ADatabaseThatCannotBeReadIsNotedOncePerJob) {
                                 {"damaged Access file", damagedAccess},
                                 {"SQLite file damaged after its header", damagedSqlite},
                                 {"SQLite file without tblDrugBag", noTable}};
+  enum class Lookup { Drg, Ndrg, NdrgJob };
   for (const Case& c : cases) {
-    for (const bool drg : {false, true}) {
-      SCOPED_TRACE(std::string(c.what) + (drg ? ", .drg lookup" : ", .ndrg lookup"));
+    for (const Lookup lookup : {Lookup::Drg, Lookup::Ndrg, Lookup::NdrgJob}) {
+      SCOPED_TRACE(std::string(c.what) + ", lookup " + std::to_string(static_cast<int>(lookup)));
       std::filesystem::remove(database());
       if (c.bytes) m_home.write("dbDrugProfile.mdb", *c.bytes);
       std::ostringstream notices;
       m_state.notices = &notices;
       ProfileLookup job(m_state);
+      std::vector<DrugBagItemRef> items;
       for (const char16_t* brand : {u"Phenytoin", u"Panadol", u"Phenytoin"}) {
-        CDrugBagItem item = drug(u"AC12345100", brand);
-        drg ? job.lookUpDrgProfile(item) : job.lookUpProfile(item);
-        EXPECT_EQ(item.藥品名稱(), u"job name");
-        if (!drg) {
-          EXPECT_EQ(item.警語(), Text(brand) == u"Panadol" ? Text() : Text(kWarningB));
+        items.push_back(std::make_shared<CDrugBagItem>(drug(u"AC12345100", brand)));
+        if (lookup == Lookup::Drg) job.lookUpDrgProfile(*items.back());
+        if (lookup == Lookup::Ndrg) job.lookUpProfile(*items.back());
+      }
+      if (lookup == Lookup::NdrgJob) job.lookUpProfiles(items);
+      for (const DrugBagItemRef& item : items) {
+        EXPECT_EQ(item->藥品名稱(), u"job name");
+        if (lookup != Lookup::Drg) {
+          EXPECT_EQ(item->警語(), item->藥品廠牌() == u"Panadol" ? Text() : Text(kWarningB));
         }
       }
       const std::string text = notices.str();
@@ -240,8 +246,10 @@ TEST_F(ProfileLookupTest, ADatabaseThatIsNoReadableFileSaysWhy) {
   ProfileLookup job(m_state);
   CDrugBagItem item = drug(u"AC12345100", u"Panadol");
   job.lookUpProfile(item);
-  EXPECT_EQ(notices.str(), "pillora: the drug-profile database cannot be opened: cannot read the "
-                           "database file " + database() + ": Is a directory\n");
+  EXPECT_EQ(notices.str(),
+            "pillora: the drug-profile database cannot be opened: cannot read the "
+            "database file " +
+                database() + ": Is a directory\n");
 }
 
 // A database without the profile table would leave every bag without its texts: the job
@@ -282,6 +290,79 @@ TEST_F(ProfileLookupTest, ADatabaseWithoutTheProfileTableIsNotedNamingTheFile) {
   }();
   EXPECT_EQ(text, "pillora: the drug-profile database cannot be opened: " + database() +
                       " has no table tblDrugBag (no such table: tblDrugBag)\n");
+}
+
+// Rows in an order of their own: several match one code, several codes match one row, and
+// the first row in table order is not the first by code.
+std::vector<ProfileRow> overlappingRows() {
+  std::vector<ProfileRow> rows;
+  for (const char16_t* code :
+       {u"ZA12345100", u"AZ123451G0", u"AC12345100", u"aC12345100", u"AC12345129", u"BC12345129",
+        u"AC1234512", u"XAC1234512", u"AQ99345100", u"AB1", u"AO'1234500", u"AC23451G0"}) {
+    ProfileRow& row = rows.emplace_back();
+    row[0] = Text(code);
+    row[1] = u"row " + Text(code);
+  }
+  return rows;
+}
+
+// The drug name the query of a code's own lookup finds first on the database; "job name" when
+// it finds none or the code is not searched.
+Text firstRowName(const std::string& database, const Text& code) {
+  const Text key = searchKey(trimBlanks(code));
+  if (!isSearchableKey(key)) return u"job name";
+  Connection connection;
+  connection.ConnectionString(u"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" +
+                              fromUtf8(database));
+  connection.Open();
+  Recordset rows;
+  rows.Open(profileSearchQuery(trimBlanks(code)), connection);
+  return rows.BOF() ? Text(u"job name") : rows.Field(u"藥品名稱").value_or(u"job name");
+}
+
+// The drugs of one job get the rows their own queries get, one by one: also where an index
+// orders those queries' rows by code (each drug then has its own query).
+TEST_F(ProfileLookupTest, AJobsDrugsGetTheRowsOfTheirOwnQueries) {
+  const std::vector<Text> codes{u"AC12345100",       u"AC123451G0", u" ax12345100 ", u"ZZ12345100",
+                                u"AC12345129",       u"BQ12345129", u"AC1234512",    u"AC2345100",
+                                u"AX345100",         u"AC00",       u"AB1",          u"AO'1234500",
+                                u"AC12345100",       u"AC1234_100", u"AC",           u"AC99999999",
+                                u"AC12345100 痛風寧"};
+  for (const bool indexed : {false, true}) {
+    SCOPED_TRACE(indexed ? "indexed" : "plain table");
+    std::filesystem::remove(database());
+    buildProfileDatabase(overlappingRows(), database());
+    if (indexed) {
+      SqliteBackend::openFile(database())->execute(u"CREATE INDEX byCode ON tblDrugBag (藥品代碼)");
+    }
+    std::vector<DrugBagItemRef> job;
+    for (const Text& code : codes) job.push_back(std::make_shared<CDrugBagItem>(drug(code)));
+    ProfileLookup(m_state).lookUpProfiles(job);
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+      SCOPED_TRACE(toUtf8(codes[i]));
+      EXPECT_EQ(job[i]->藥品名稱(), firstRowName(database(), codes[i]));
+      EXPECT_EQ(job[i]->藥品代碼(), trimBlanks(codes[i]));
+    }
+  }
+  // The cases above tell the two orders apart.
+  EXPECT_NE(firstRowName(database(), u"AC12345100"), u"row AZ123451G0");
+}
+
+// A job of more keys than one scan carries: every drug finds its own row.
+TEST_F(ProfileLookupTest, AJobOfMoreKeysThanOneScanCarriesFindsEveryDrug) {
+  std::vector<ProfileRow> rows;
+  std::vector<DrugBagItemRef> job;
+  for (std::size_t i = 0; i < kKeysPerScan * 2 + 3; ++i) {
+    const Text code = u"AC" + fromUtf8(decimal(static_cast<std::int64_t>(100000 + i))) + u"29";
+    ProfileRow& row = rows.emplace_back();
+    row[0] = code;
+    row[1] = u"row " + code;
+    job.push_back(std::make_shared<CDrugBagItem>(drug(code)));
+  }
+  std::filesystem::remove(database());
+  buildProfileDatabase(rows, database());
+  ProfileLookup(m_state).lookUpProfiles(job);
+  for (const DrugBagItemRef& item : job) EXPECT_EQ(item->藥品名稱(), u"row " + item->藥品代碼());
 }
 
 TEST_F(ProfileLookupTest, ACodeWithAnApostropheIsFound) {

@@ -188,19 +188,46 @@ TEST_F(AccessCacheTest, ANoteThatIsALinkIsNeitherReadNorFollowed) {
 }
 
 // The table list of these files is read by libmdb as a database with fewer tables or none.
+// Also when only the profile table is asked for: the list is read whole all the same.
 TEST_F(AccessCacheTest, AFileWhoseTableListCannotBeReadWholeIsRefused) {
   for (const testing::DamagedAccessFile& damaged : testing::damagedTableLists()) {
-    SCOPED_TRACE(damaged.name);
-    const std::string file = write(damaged.name, damaged.bytes);
-    try {
-      open(file);
-      ADD_FAILURE() << "the damaged file opened";
-    } catch (const DatabaseError& error) {
-      EXPECT_TRUE(
-          std::string(error.what())
-              .starts_with("cannot read the table list of the Access database file " + file + ": "))
-          << error.what();
+    for (const std::vector<std::string>& tables :
+         {std::vector<std::string>{}, std::vector<std::string>{"tblDrugBag"}}) {
+      SCOPED_TRACE(damaged.name + (tables.empty() ? "" : ", tblDrugBag asked for"));
+      const std::string file = write(damaged.name, damaged.bytes);
+      try {
+        openAccessFile(file, m_warnings, tables);
+        ADD_FAILURE() << "the damaged file opened";
+      } catch (const DatabaseError& error) {
+        EXPECT_TRUE(std::string(error.what())
+                        .starts_with("cannot read the table list of the Access database file " +
+                                     file + ": "))
+            << error.what();
+      }
     }
+  }
+}
+
+// A copy of the tables asked for holds those alone, and stands apart from a copy of all.
+TEST_F(AccessCacheTest, OnlyTheTablesAskedForAreCopied) {
+  const std::string file = write("four.mdb", jetFixture("V1997_jet3.mdb"));
+  const auto tablesOf = [](SqliteBackend& database) {
+    return firstText(database,
+                     u"SELECT group_concat(name, ' ') FROM (SELECT name FROM sqlite_master WHERE "
+                     u"name NOT LIKE 'pillora.%' ORDER BY name)");
+  };
+  struct Case {
+    std::vector<std::string> asked;
+    const char16_t* held;
+  };
+  for (const Case& c : {Case{{"table2"}, u"Table2"}, Case{{"Table4", "Table1"}, u"Table1 Table4"},
+                        Case{{}, u"Table1 Table2 Table3 Table4"}, Case{{"none"}, u"(none)"}}) {
+    SCOPED_TRACE(toUtf8(c.held));
+    EXPECT_EQ(tablesOf(*openAccessFile(file, m_warnings, c.asked)), c.held);
+    const auto written = fs::last_write_time(oneFileIn(cache(), ".sqlite"));
+    EXPECT_EQ(tablesOf(*openAccessFile(file, m_warnings, c.asked)), c.held);
+    EXPECT_EQ(fs::last_write_time(oneFileIn(cache(), ".sqlite")), written);  // the kept copy
+    EXPECT_TRUE(m_warnings.empty());
   }
 }
 
