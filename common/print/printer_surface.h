@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "common/text/errors.h"
 #include "common/text/text.h"
 
 namespace pillora {
@@ -65,6 +66,14 @@ class Printers {
   virtual std::vector<PrinterEntry> list() = 0;
   // Makes the printer at that index of list() the current printer.
   virtual void choose(std::size_t index) = 0;
+  // The program's own printers, whose names are reserved: a job that names one gets it,
+  // whatever the system's printers are called, and the system's printers are not asked for.
+  // None where the platform has no built-in printers.
+  virtual std::vector<PrinterEntry> builtIn() const { return {}; }
+  // Makes the built-in printer at that index of builtIn() the current printer.
+  virtual void chooseBuiltIn(std::size_t index) {
+    throw SubscriptError("no built-in printer number " + std::to_string(index));
+  }
   // The current printer: the chosen one, else the platform's default printer.
   virtual PrinterSurface& current() = 0;
   // The job file the printed documents are named after (where the printer makes files).

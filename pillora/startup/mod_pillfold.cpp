@@ -2,10 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <filesystem>
 #include <span>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "common/log/run_record.h"
@@ -15,7 +13,6 @@
 #include "common/text/log_field.h"
 #include "pillora/flags/flags.h"
 #include "pillora/startup/printer_choice.h"
-#include "pillora/startup/program_help.h"
 #include "pillora/startup/tool_commands.h"
 #include "platform/files/files.h"
 
@@ -23,17 +20,8 @@ namespace pillora {
 
 namespace {
 
-constexpr std::string_view kUsage =
-    "usage: pillora JOBFILE[<TAB>PRINT-OPTION[<TAB>PRINTER]]  (pillora --help tells more)";
-
 // The print options that mean something; any other acts like "全部列印".
 constexpr std::array<TextView, 5> kPrintOptions = {u"全部列印", u"0", u"1", u"2", u"CP"};
-
-Text versionText() {
-  return fromUtf8(std::to_string(PILLORA_VERSION_MAJOR) + "." +
-                  std::to_string(PILLORA_VERSION_MINOR) + "." +
-                  std::to_string(PILLORA_VERSION_PATCH));
-}
 
 // The text between the first and the second "." names the sheet when it is a number. A
 // number beyond the 16-bit range is ignored and the sheet number stays as it was.
@@ -73,44 +61,11 @@ void takePrintOption(const std::vector<Text>& fields, RunState& run) {
   }
 }
 
-// A job path that starts with "-" and names nothing is an option this program does not have.
-bool isUnknownOption(const Text& path) {
-  std::error_code error;
-  return startsWith(path, u"-") && !std::filesystem::exists(pathFromUtf8(toUtf8(path)), error);
-}
-
-// The whole command line as one of the program's own options; false when it is none.
-bool answerOption(const Text& commandLine, const PrinterSource& findPrinters, StartupIo io) {
-  const Text asked = upper(commandLine);
-  if (asked == u"/V" || asked == u"-V") {
-    io.out << toUtf8(kProgramTitle) << ": " << toUtf8(versionText()) << "\n";
-  } else if (commandLine == u"--version") {
-    io.out << "pillora " << toUtf8(versionText()) << "\n";
-  } else if (commandLine == u"--help" || commandLine == u"-h") {
-    io.out << kProgramHelp;
-  } else if (commandLine == u"--list-printers") {
-    listPrinters(findPrinters(), io.out, io.err);
-  } else {
-    return false;
-  }
-  return true;
-}
-
 int printJob(const Text& commandLine, const PrinterSource& findPrinters, const JobReaders& readers,
              RunState& run) {
   takeSheetNumber(commandLine, run);
   const std::vector<Text> fields = split(commandLine, u"\t");
   const Text& path = fields[0];
-  if (path.empty()) {
-    *run.notices << kUsage << "\n";
-    return kExitUsage;
-  }
-  if (isUnknownOption(path)) {
-    *run.notices << "pillora: " << toUtf8(path)
-                 << " is neither an option nor a job file (pillora --help describes the "
-                    "command line)\n";
-    return kExitUsage;
-  }
   takePrintOption(fields, run);
   recordJob(fields, run);
   if (const auto problem = unreadableFileReason(toUtf8(path))) {
@@ -131,7 +86,11 @@ int printJob(const Text& commandLine, const PrinterSource& findPrinters, const J
 int Main(const Text& commandLine, const PrinterSource& findPrinters, const JobReaders& readers,
          StartupIo io) {
   try {
-    if (answerOption(commandLine, findPrinters, io)) {
+    if (const FrontAnswer answer = answerWithoutJob(commandLine)) {
+      return answer(io);
+    }
+    if (commandLine == u"--list-printers") {
+      listPrinters(findPrinters(), io.out, io.err);
       return kExitOk;
     }
     if (const auto status = runToolCommand(commandLine, findPrinters, io)) {
@@ -144,15 +103,6 @@ int Main(const Text& commandLine, const PrinterSource& findPrinters, const JobRe
     io.err << "pillora: " << error.what() << "\n";
     return kExitFailed;
   }
-}
-
-Text commandLineFromArguments(int argc, const char* const* argv) {
-  Text line;
-  for (int i = 1; i < argc; ++i) {
-    if (i > 1) line += u'\t';
-    line += fromUtf8(argv[i]);
-  }
-  return line;
 }
 
 }  // namespace pillora

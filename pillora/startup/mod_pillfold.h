@@ -6,11 +6,11 @@
 // option that means nothing, fields past the third and a printer name that matches none
 // are each warned about on one line of `err`.
 #include <functional>
-#include <ostream>
 
 #include "common/print/printer_surface.h"
 #include "common/text/text.h"
 #include "pillora/records/run_state.h"
+#include "pillora/startup/front_answers.h"
 
 namespace pillora {
 
@@ -22,17 +22,6 @@ struct JobReaders {
   JobReader multiDrug;
 };
 
-// Exit statuses of one run.
-enum ExitStatus : int { kExitOk = 0, kExitFailed = 1, kExitUsage = 2 };
-
-// Title of the version box.
-inline constexpr TextView kProgramTitle = u"澄朗科技藥袋列印程式";
-
-struct StartupIo {
-  std::ostream& out;  // message boxes ("title: text"), help and the printer list
-  std::ostream& err;  // one-line errors
-};
-
 // The printers of the machine, asked for once a job is to print (never for the version or a
 // usage error); PrinterError when they cannot be had.
 using PrinterSource = std::function<Printers&()>;
@@ -41,9 +30,5 @@ using PrinterSource = std::function<Printers&()>;
 // the run's record. Returns the exit status.
 int Main(const Text& commandLine, const PrinterSource& findPrinters, const JobReaders& readers,
          StartupIo io);
-
-// The raw command line from program arguments: one argument is taken as it is (the host
-// application's line, tabs inside); several are joined with TAB.
-Text commandLineFromArguments(int argc, const char* const* argv);
 
 }  // namespace pillora

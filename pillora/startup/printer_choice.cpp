@@ -39,6 +39,14 @@ void choosePrinter(const Text& wanted, Printers& printers, std::ostream& notices
   if (name.empty()) {
     return;  // no printer asked for
   }
+  const std::vector<PrinterEntry> builtIn = printers.builtIn();
+  const auto reserved =
+      std::find_if(builtIn.begin(), builtIn.end(),
+                   [&name](const PrinterEntry& entry) { return names(entry, name); });
+  if (reserved != builtIn.end()) {
+    printers.chooseBuiltIn(static_cast<std::size_t>(reserved - builtIn.begin()));
+    return;
+  }
   const std::vector<PrinterEntry> entries = printers.list();
   bool found = false;
   for (std::size_t i = 0; i < entries.size(); ++i) {

@@ -7,11 +7,12 @@
 
 namespace pillora {
 
-// Every printer whose trimmed device name (or queue name) equals the trimmed wanted name,
-// letter case ignored as Windows ignores it, becomes current in turn, so the last match
-// wins. No match keeps the default printer, and one warning line on `notices` names the
-// printer asked for (control characters escaped as in the logs) and the one used. A blank
-// name asks for no printer.
+// A built-in printer whose name equals the trimmed wanted name, letter case ignored as
+// Windows ignores it, becomes current, and the other printers are not asked for. Else every
+// printer whose trimmed device name (or queue name) equals it becomes current in turn, so
+// the last match wins. No match keeps the default printer, and one warning line on `notices` names
+// the printer asked for (control characters escaped as in the logs) and the one used. A blank name
+// asks for no printer.
 void choosePrinter(const Text& wanted, Printers& printers, std::ostream& notices);
 
 // One line per printer: device name, TAB, queue name, then TAB "default" for the default

@@ -55,11 +55,11 @@ std::vector<Text> toolArguments(const Text& commandLine) {
 
 std::optional<int> runToolCommand(const Text& commandLine, const PrinterSource& findPrinters,
                                   StartupIo io) {
-  const std::vector<Text> args = toolArguments(commandLine);
-  const Text& command = args.front();
-  if (command != u"--calibrate" && command != u"--archive-find") {
+  if (!isToolCommand(commandLine)) {
     return std::nullopt;
   }
+  const std::vector<Text> args = toolArguments(commandLine);
+  const Text& command = args.front();
   currentRun().set("command", command);
   if (command == u"--calibrate") {
     return calibrate(args, findPrinters, io);

@@ -1,13 +1,12 @@
 #include "platform/print/cups_queues.h"
 
-#include <cups/cups.h>
-
 #include <memory>
 #include <optional>
 #include <string_view>
 
 #include "common/log/run_record.h"
 #include "common/text/errors.h"
+#include "platform/print/cups_library.h"
 
 namespace pillora {
 
@@ -16,7 +15,8 @@ namespace {
 constexpr int kConnectMilliseconds = 5000;
 
 struct DestinationFree {
-  void operator()(cups_dest_t* dest) const { cupsFreeDests(1, dest); }
+  const CupsLibrary* cups;
+  void operator()(cups_dest_t* dest) const { cups->cupsFreeDests(1, dest); }
 };
 using Destination = std::unique_ptr<cups_dest_t, DestinationFree>;
 
@@ -36,7 +36,8 @@ std::string instanceName(const std::string& name, const cups_dest_t& dest) {
 }
 
 struct DestInfoFree {
-  void operator()(cups_dinfo_t* info) const { cupsFreeDestInfo(info); }
+  const CupsLibrary* cups;
+  void operator()(cups_dinfo_t* info) const { cups->cupsFreeDestInfo(info); }
 };
 using DestInfo = std::unique_ptr<cups_dinfo_t, DestInfoFree>;
 
@@ -54,9 +55,10 @@ QueueName queueNameOf(const std::string& name) {
   return {name.substr(0, slash), name.substr(slash + 1)};
 }
 
-Destination destinationOf(const QueueName& name) {
-  return Destination{cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.queue.c_str(),
-                                      name.instance ? name.instance->c_str() : nullptr)};
+Destination destinationOf(const CupsLibrary& cups, const QueueName& name) {
+  return {cups.cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.queue.c_str(),
+                                name.instance ? name.instance->c_str() : nullptr),
+          DestinationFree{&cups}};
 }
 
 // The queue and, for an instance, its options from lpoptions.
@@ -67,10 +69,11 @@ struct JobTarget {
   cups_option_t* options() const { return dest ? dest->options : nullptr; }
 };
 
-JobTarget jobTargetOf(const std::string& queueName) {
+JobTarget jobTargetOf(const CupsLibrary& cups, const std::string& queueName) {
   const QueueName name = queueNameOf(queueName);
   // When the instance's lookup fails the job itself reports why (no queue, no server).
-  return {name.queue, name.instance ? destinationOf(name) : nullptr};
+  return {name.queue,
+          name.instance ? destinationOf(cups, name) : Destination{nullptr, DestinationFree{&cups}}};
 }
 
 double pointsOf(int hundredthsOfMillimetre) {
@@ -80,66 +83,78 @@ double pointsOf(int hundredthsOfMillimetre) {
 }
 
 // Why CUPS refused: CUPS's own words tell little when the queue or the server is gone.
-std::string failureReason(const std::string& queue) {
-  std::string cupsReason = cupsLastErrorString();
-  if (const Destination dest{cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.c_str(), nullptr)}) {
+std::string failureReason(const CupsLibrary& cups, const std::string& queue) {
+  std::string cupsReason = cups.cupsLastErrorString();
+  if (const Destination dest = destinationOf(cups, {queue, std::nullopt})) {
     return cupsReason;
   }
   return silentCupsServer().value_or("there is no such print queue");
 }
 
 // A queue without a driver: CUPS hands what it is sent to the printer unchanged.
-bool isRawQueue(const cups_dest_t& dest) {
-  const char* model = cupsGetOption("printer-make-and-model", dest.num_options, dest.options);
+bool isRawQueue(const CupsLibrary& cups, const cups_dest_t& dest) {
+  const char* model = cups.cupsGetOption("printer-make-and-model", dest.num_options, dest.options);
   return model != nullptr && std::string_view(model) == "Local Raw Printer";
 }
 
-bool sendDocument(const std::string& queue, int job, const std::string& title,
-                  const std::string& document, const char* format) {
-  return cupsStartDocument(CUPS_HTTP_DEFAULT, queue.c_str(), job, title.c_str(), format, 1) ==
+bool sendDocument(const CupsLibrary& cups, const std::string& queue, int job,
+                  const std::string& title, const std::string& document, const char* format) {
+  return cups.cupsStartDocument(CUPS_HTTP_DEFAULT, queue.c_str(), job, title.c_str(), format, 1) ==
              HTTP_STATUS_CONTINUE &&
-         cupsWriteRequestData(CUPS_HTTP_DEFAULT, document.data(), document.size()) ==
+         cups.cupsWriteRequestData(CUPS_HTTP_DEFAULT, document.data(), document.size()) ==
              HTTP_STATUS_CONTINUE &&
-         cupsFinishDocument(CUPS_HTTP_DEFAULT, queue.c_str()) == IPP_STATUS_OK;
+         cups.cupsFinishDocument(CUPS_HTTP_DEFAULT, queue.c_str()) == IPP_STATUS_OK;
 }
 
 }  // namespace
 
 std::vector<CupsQueue> cupsQueues() {
+  const CupsLibrary* cups = cupsLibrary();
+  if (cups == nullptr) {
+    return {};
+  }
   cups_dest_t* dests = nullptr;
-  const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+  const int count = cups->cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
   std::vector<CupsQueue> queues;
   for (int i = 0; i < count; ++i) {
     const cups_dest_t& dest = dests[i];
-    const char* info = cupsGetOption("printer-info", dest.num_options, dest.options);
+    const char* info = cups->cupsGetOption("printer-info", dest.num_options, dest.options);
     const std::string description = (info != nullptr && *info != '\0') ? info : dest.name;
     queues.push_back(
         {{fromUtf8(instanceName(description, dest)), fromUtf8(instanceName(dest.name, dest)),
-          dest.is_default != 0, isRawQueue(dest)}});
+          dest.is_default != 0, isRawQueue(*cups, dest)}});
   }
-  cupsFreeDests(count, dests);
+  cups->cupsFreeDests(count, dests);
   return queues;
 }
 
 std::optional<std::string> silentCupsServer() {
-  http_t* server = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                                kConnectMilliseconds, nullptr);
-  if (server == nullptr) {
-    return std::string("the print server ") + cupsServer() + " does not answer";
+  const CupsLibrary* cups = cupsLibrary();
+  if (cups == nullptr) {
+    return kNoCupsLibrary;
   }
-  httpClose(server);
+  http_t* server = cups->httpConnect2(cups->cupsServer(), cups->ippPort(), nullptr, AF_UNSPEC,
+                                      cups->cupsEncryption(), 1, kConnectMilliseconds, nullptr);
+  if (server == nullptr) {
+    return std::string("the print server ") + cups->cupsServer() + " does not answer";
+  }
+  cups->httpClose(server);
   return std::nullopt;
 }
 
 Margins cupsA4Margins(const std::string& queueName) {
-  const Destination dest = destinationOf(queueNameOf(queueName));
+  const CupsLibrary* cups = cupsLibrary();
+  if (cups == nullptr) {
+    return {};
+  }
+  const Destination dest = destinationOf(*cups, queueNameOf(queueName));
   if (!dest) {
     return {};
   }
-  const DestInfo info{cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest.get())};
+  const DestInfo info{cups->cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest.get()), DestInfoFree{cups}};
   cups_size_t a4{};
-  if (!info || cupsGetDestMediaByName(CUPS_HTTP_DEFAULT, dest.get(), info.get(), CUPS_MEDIA_A4,
-                                      CUPS_MEDIA_FLAGS_DEFAULT, &a4) == 0) {
+  if (!info || cups->cupsGetDestMediaByName(CUPS_HTTP_DEFAULT, dest.get(), info.get(),
+                                            CUPS_MEDIA_A4, CUPS_MEDIA_FLAGS_DEFAULT, &a4) == 0) {
     return {};
   }
   return {pointsOf(a4.left), pointsOf(a4.top), pointsOf(a4.right)};
@@ -151,15 +166,19 @@ void sendPdfToCups(const std::string& queueName, const std::string& title, const
 
 void sendDocumentToCups(const std::string& queueName, const std::string& title,
                         const std::string& document, const char* format) {
-  const JobTarget target = jobTargetOf(queueName);
-  const int job = cupsCreateJob(CUPS_HTTP_DEFAULT, target.queue.c_str(), title.c_str(),
-                                target.optionCount(), target.options());
-  if (job == 0) {
-    fail(queueName, failureReason(target.queue));
+  const CupsLibrary* cups = cupsLibrary();
+  if (cups == nullptr) {
+    fail(queueName, kNoCupsLibrary);
   }
-  if (!sendDocument(target.queue, job, title, document, format)) {
-    const std::string reason = failureReason(target.queue);
-    cupsCancelJob2(CUPS_HTTP_DEFAULT, target.queue.c_str(), job, 0);
+  const JobTarget target = jobTargetOf(*cups, queueName);
+  const int job = cups->cupsCreateJob(CUPS_HTTP_DEFAULT, target.queue.c_str(), title.c_str(),
+                                      target.optionCount(), target.options());
+  if (job == 0) {
+    fail(queueName, failureReason(*cups, target.queue));
+  }
+  if (!sendDocument(*cups, target.queue, job, title, document, format)) {
+    const std::string reason = failureReason(*cups, target.queue);
+    cups->cupsCancelJob2(CUPS_HTTP_DEFAULT, target.queue.c_str(), job, 0);
     fail(queueName, reason);
   }
   currentRun().add("cups-job", fromUtf8(target.queue + "-" + std::to_string(job)));

@@ -46,7 +46,20 @@ class RawQueueRefusal : public PageSink {
 
 }  // namespace
 
-SystemPrinters::SystemPrinters() : m_files(outputFolder()) {
+SystemPrinters::SystemPrinters() : m_files(outputFolder()), m_log(printLogFromEnvironment()) {}
+
+// A document still open at the end is dropped: only ended documents are printed.
+SystemPrinters::~SystemPrinters() = default;
+
+std::vector<SystemPrinters::Printer> SystemPrinters::builtInPrinters() {
+  return {{{Text(kPdfPrinterName), Text(kPdfPrinterName)}, Kind::PdfFiles},
+          {{Text(kPngPrinterName), Text(kPngPrinterName)}, Kind::PngFiles}};
+}
+
+const std::vector<SystemPrinters::Printer>& SystemPrinters::printers() {
+  if (!m_printers.empty()) {
+    return m_printers;
+  }
   std::optional<std::size_t> defaultQueue;
   for (const CupsQueue& queue : cupsQueues()) {
     if (queue.entry.isDefault) {
@@ -57,35 +70,54 @@ SystemPrinters::SystemPrinters() : m_files(outputFolder()) {
   if (m_printers.empty()) {
     m_missing = silentCupsServer().value_or("");
   }
-  const std::size_t current = defaultQueue.value_or(m_printers.size());
-  m_printers.push_back(
-      {{Text(kPdfPrinterName), Text(kPdfPrinterName), !defaultQueue}, Kind::PdfFiles});
-  m_printers.push_back({{Text(kPngPrinterName), Text(kPngPrinterName)}, Kind::PngFiles});
-
-  m_log = printLogFromEnvironment();
-  makeCurrent(m_printers[current]);
+  m_default = defaultQueue.value_or(m_printers.size());
+  for (Printer& printer : builtInPrinters()) {
+    m_printers.push_back(std::move(printer));
+  }
+  m_printers[m_default].entry.isDefault = true;
+  return m_printers;
 }
-
-// A document still open at the end is dropped: only ended documents are printed.
-SystemPrinters::~SystemPrinters() = default;
 
 std::vector<PrinterEntry> SystemPrinters::list() {
   std::vector<PrinterEntry> entries;
-  entries.reserve(m_printers.size());
-  for (const Printer& printer : m_printers) {
+  entries.reserve(printers().size());
+  for (const Printer& printer : printers()) {
+    entries.push_back(printer.entry);
+  }
+  return entries;
+}
+
+std::vector<PrinterEntry> SystemPrinters::builtIn() const {
+  std::vector<PrinterEntry> entries;
+  for (const Printer& printer : builtInPrinters()) {
     entries.push_back(printer.entry);
   }
   return entries;
 }
 
 void SystemPrinters::choose(std::size_t index) {
-  if (index >= m_printers.size()) {
+  chooseFrom(printers(), index);
+}
+
+void SystemPrinters::chooseBuiltIn(std::size_t index) {
+  chooseFrom(builtInPrinters(), index);
+}
+
+void SystemPrinters::chooseFrom(const std::vector<Printer>& from, std::size_t index) {
+  if (index >= from.size()) {
     throw SubscriptError("no printer number " + std::to_string(index));
   }
   if (m_log) {
-    m_log->printerChosen(m_printers[index].entry.deviceName);
+    m_log->printerChosen(from[index].entry.deviceName);
   }
-  makeCurrent(m_printers[index]);
+  makeCurrent(from[index]);
+}
+
+PrinterSurface& SystemPrinters::current() {
+  if (!m_hasCurrent) {
+    makeCurrent(printers()[m_default]);
+  }
+  return m_printer;
 }
 
 PdfTarget::Title SystemPrinters::jobTitle() const {
@@ -93,6 +125,7 @@ PdfTarget::Title SystemPrinters::jobTitle() const {
 }
 
 void SystemPrinters::makeCurrent(const Printer& printer) {
+  m_hasCurrent = true;
   currentRun().set("printer", printer.entry.deviceName);
   m_output = outputFor(printer);
   m_printer.setSinks(sinksWithLog(m_log.get(), m_output.get()));

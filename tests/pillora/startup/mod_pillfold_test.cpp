@@ -177,6 +177,31 @@ TEST_F(StartupTest, PrinterMatchIgnoresBlanksAndLetterCaseAndTheLastMatchWins) {
   EXPECT_EQ(err.str(), "");
 }
 
+// A built-in printer's name is reserved: a queue of the same name is neither chosen nor
+// listed.
+TEST_F(StartupTest, ABuiltInPrinterNameChoosesTheBuiltInPrinterWithoutTheList) {
+  printers.builtInEntries = {{u"Pillora PDF", u"Pillora PDF"}, {u"Pillora PNG", u"Pillora PNG"}};
+  printers.entries = {{u"Pillora PNG", u"PilloraPNG"}, {u"PILLORA PDF", u"PilloraPDF"}};
+  const struct {
+    const char16_t* asked;
+    std::vector<std::size_t> builtIn;
+    std::vector<std::size_t> listed;
+    int listings;
+  } rows[] = {{u" pillora pdf ", {0}, {}, 0},
+              {u"PILLORA PNG", {1}, {}, 0},
+              {u"PilloraPDF", {}, {1}, 1},
+              {u"Pillora PDF2", {}, {}, 1}};
+  for (const auto& row : rows) {
+    printers.chosen.clear();
+    printers.chosenBuiltIn.clear();
+    printers.listings = 0;
+    run(job("a.ndrg") + u"\t全部列印\t" + row.asked);
+    EXPECT_EQ(printers.chosenBuiltIn, row.builtIn) << toUtf8(row.asked);
+    EXPECT_EQ(printers.chosen, row.listed) << toUtf8(row.asked);
+    EXPECT_EQ(printers.listings, row.listings) << toUtf8(row.asked);
+  }
+}
+
 // No match keeps the default printer, and says so.
 TEST_F(StartupTest, APrinterNotFoundIsNamedWithThePrinterUsed) {
   printers.entries = {{u"Counter Printer", u"Counter", true}, {u"Pillora PDF", u"Pillora PDF"}};

@@ -130,6 +130,23 @@ grep -qxF "Bag Printer 1	BagPrinter1" "$work/list.out" &&
   fail "pillora --list-printers: $(cat "$work/list.out" "$work/list.err")"
 pass "pillora --list-printers shows the queues, the default and the raw queue marked"
 
+# The built-in printers' names are reserved: a job naming one gets the built-in printer even
+# when a CUPS queue bears the same name, and CUPS is not asked at all.
+bag_queue PilloraPDF "$work/counter" "PILLORA PDF"
+requests=$(wc -l <"$server/log/access_log")
+counted=$(find "$work/counter" -name '*.prn' | wc -l)
+PILLORA_PRINT_LOG=$work/reserved.log "$pillora" "$sample" 全部列印 " pillora pdf " >/dev/null \
+  2>"$work/reserved.err" || fail "printing on ' pillora pdf ' failed: $(cat "$work/reserved.err")"
+[ "$(grep '^printer' "$work/reserved.log")" = "printer	Pillora PDF" ] ||
+  fail "the print log names other printers: $(grep '^printer' "$work/reserved.log")"
+is_pdf_of_bags "$(ls "$work/files"/sample*.pdf)" || fail "no PDF file of the bags"
+[ "$(wc -l <"$server/log/access_log")" -eq "$requests" ] ||
+  fail "CUPS was asked: $(tail -n +"$((requests + 1))" "$server/log/access_log")"
+[ "$(find "$work/counter" -name '*.prn' | wc -l)" -eq "$counted" ] || fail "the queue got a job"
+rm -rf "$work/files"
+lpadmin -x PilloraPDF
+pass "a job naming a built-in printer gets it, whatever CUPS queue bears its name"
+
 mkdir -p "$work/labels"
 "$pillora" "$sample" 全部列印 "bag printer 1" >/dev/null 2>"$work/case.err" ||
   fail "printing on 'bag printer 1' failed: $(cat "$work/case.err")"

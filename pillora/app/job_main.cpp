@@ -1,4 +1,5 @@
-// The drug-bag program: one run prints one job. See README.md for the command line.
+#include "pillora/app/job_main.h"
+
 #include <exception>
 #include <iostream>
 
@@ -51,7 +52,7 @@ int printJob(int argc, char** argv) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int pillora_job_main(int argc, char** argv) {
   pillora::RunLog log("pillora", "pillora.log");
   return log.finish(printJob(argc, argv));
 }
