@@ -42,6 +42,7 @@ std::string readFileBytes(const std::string& path, std::uintmax_t most) {
   std::ifstream file(pathFromUtf8(path), std::ios::binary);
   if (!file) throw FileError("file not found or not readable: " + path);
   std::string bytes;
+  if (!error) bytes.reserve(static_cast<size_t>(size));
   std::array<char, 65536> chunk{};
   // Read in pieces, so that a file past the bound is refused having read no more than it.
   while (file.read(chunk.data(), chunk.size()) || file.gcount() > 0) {
