@@ -1,5 +1,6 @@
 #include "common/text/textfile.h"
 
+#include <algorithm>
 #include <array>
 #include <fstream>
 
@@ -12,22 +13,45 @@ namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
+// Hands each line of text to take: a line ends at CR or at CR LF.
+template <typename Char, typename Take>
+void forEachLine(std::basic_string_view<Char> text, const Take& take) {
+  constexpr auto kCr = static_cast<Char>('\r');
+  size_t from = 0;
+  for (size_t at = text.find(kCr); at != std::basic_string_view<Char>::npos;
+       at = text.find(kCr, from)) {
+    take(text.substr(from, at - from));
+    from = at + 1;
+    if (from < text.size() && text[from] == static_cast<Char>('\n')) ++from;
+  }
+  if (from < text.size()) take(text.substr(from));
+}
+
+bool startsWithBom(std::string_view bytes) {
+  return bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom;
+}
+
 }  // namespace
 
 Text decodeTextFile(std::string_view bytes) {
-  if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) return fromUtf8(bytes.substr(kUtf8Bom.size()));
+  if (startsWithBom(bytes)) return fromUtf8(bytes.substr(kUtf8Bom.size()));
   return decodeCp950(bytes);
 }
 
 std::vector<Text> splitLines(TextView text) {
   std::vector<Text> lines;
-  size_t from = 0;
-  for (size_t at = text.find(u'\r'); at != TextView::npos; at = text.find(u'\r', from)) {
-    lines.emplace_back(text.substr(from, at - from));
-    from = at + 1;
-    if (from < text.size() && text[from] == u'\n') ++from;
-  }
-  if (from < text.size()) lines.emplace_back(text.substr(from));
+  forEachLine(text, [&lines](TextView line) { lines.emplace_back(line); });
+  return lines;
+}
+
+std::vector<Text> decodeTextLines(std::string_view bytes) {
+  const bool utf8 = startsWithBom(bytes);
+  if (utf8) bytes.remove_prefix(kUtf8Bom.size());
+  std::vector<Text> lines;
+  lines.reserve(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\r')) + 1);
+  forEachLine(bytes, [&lines, utf8](std::string_view line) {
+    lines.push_back(utf8 ? fromUtf8(line) : decodeCp950(line));
+  });
   return lines;
 }
 
@@ -57,7 +81,7 @@ std::string readFileBytes(const std::string& path, std::uintmax_t most) {
 }
 
 std::vector<Text> readTextLines(const std::string& path, std::uintmax_t most) {
-  return splitLines(decodeTextFile(readFileBytes(path, most)));
+  return decodeTextLines(readFileBytes(path, most));
 }
 
 namespace {

@@ -17,6 +17,9 @@ namespace pillora {
 // Bytes of a file as text: UTF-8 after a byte-order mark, code page 950 otherwise.
 Text decodeTextFile(std::string_view bytes);
 std::vector<Text> splitLines(TextView text);
+// splitLines(decodeTextFile(bytes)), each line decoded by itself: no character of either
+// encoding holds the byte of CR, so the lines are the same.
+std::vector<Text> decodeTextLines(std::string_view bytes);
 
 // Whole file; FileError when it cannot be opened or read, or when it holds more than
 // `most` bytes (told before reading when its size says so, else having read no more).

@@ -94,14 +94,16 @@ class Cp950Table {
   std::vector<char32_t> m_pairs;
 };
 
-void appendCharacter(Text& text, char32_t character) {
+// Writes the UTF-16 of a character at out; returns the code units written.
+std::size_t putCharacter(char16_t* out, char32_t character) {
   if (character < 0x10000) {
-    text += static_cast<char16_t>(character);
-    return;
+    out[0] = static_cast<char16_t>(character);
+    return 1;
   }
   character -= 0x10000;
-  text += static_cast<char16_t>(0xD800 + (character >> 10));
-  text += static_cast<char16_t>(0xDC00 + (character & 0x3FF));
+  out[0] = static_cast<char16_t>(0xD800 + (character >> 10));
+  out[1] = static_cast<char16_t>(0xDC00 + (character & 0x3FF));
+  return 2;
 }
 
 std::string textToUtf16le(TextView text) {
@@ -118,22 +120,26 @@ std::string textToUtf16le(TextView text) {
 
 Text decodeCp950(std::string_view bytes) {
   static const Cp950Table table;
-  Text text;
-  text.reserve(bytes.size());
+  // No character takes more code units than bytes.
+  Text text(bytes.size(), u'\0');
+  std::size_t units = 0;
   for (std::size_t at = 0; at < bytes.size();) {
     const auto byte = static_cast<unsigned char>(bytes[at]);
     char32_t character = table.single(byte);
     std::size_t size = 1;
     if (character == kLeadByte) {
       character = kNoCharacter;
-      if (at + 1 < bytes.size())
+      if (at + 1 < bytes.size()) {
         character = table.pair(byte, static_cast<unsigned char>(bytes[at + 1]));
+      }
       if (character != kNoCharacter) size = 2;
     }
     // A byte that starts no character becomes U+FFFD; reading goes on after it.
-    appendCharacter(text, character == kNoCharacter ? U'\xFFFD' : character);
+    units += putCharacter(&text[units], character == kNoCharacter ? U'\xFFFD' : character);
     at += size;
   }
+  text.resize(units);
+  text.shrink_to_fit();  // the lines of a file are all kept: none holds more than it needs
   return text;
 }
 
