@@ -44,15 +44,19 @@ std::vector<Text> splitLines(TextView text) {
   return lines;
 }
 
-std::vector<Text> decodeTextLines(std::string_view bytes) {
-  const bool utf8 = startsWithBom(bytes);
-  if (utf8) bytes.remove_prefix(kUtf8Bom.size());
-  std::vector<Text> lines;
-  lines.reserve(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\r')) + 1);
-  forEachLine(bytes, [&lines, utf8](std::string_view line) {
-    lines.push_back(utf8 ? fromUtf8(line) : decodeCp950(line));
+EncodedLines::EncodedLines(std::string bytes)
+    : m_bytes(std::move(bytes)), m_utf8(startsWithBom(m_bytes)) {
+  std::string_view text(m_bytes);
+  if (m_utf8) text.remove_prefix(kUtf8Bom.size());
+  m_lines.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\r')) + 1);
+  forEachLine(text, [this](std::string_view line) {
+    m_lines.push_back({static_cast<size_t>(line.data() - m_bytes.data()), line.size()});
   });
-  return lines;
+}
+
+Text EncodedLines::operator[](std::size_t i) const {
+  const std::string_view line = std::string_view(m_bytes).substr(m_lines[i].from, m_lines[i].size);
+  return m_utf8 ? fromUtf8(line) : decodeCp950(line);
 }
 
 std::string readFileBytes(const std::string& path, std::uintmax_t most) {
@@ -81,7 +85,15 @@ std::string readFileBytes(const std::string& path, std::uintmax_t most) {
 }
 
 std::vector<Text> readTextLines(const std::string& path, std::uintmax_t most) {
-  return decodeTextLines(readFileBytes(path, most));
+  const EncodedLines encoded = readEncodedLines(path, most);
+  std::vector<Text> lines;
+  lines.reserve(encoded.size());
+  for (std::size_t i = 0; i < encoded.size(); ++i) lines.push_back(encoded[i]);
+  return lines;
+}
+
+EncodedLines readEncodedLines(const std::string& path, std::uintmax_t most) {
+  return EncodedLines(readFileBytes(path, most));
 }
 
 namespace {

@@ -51,8 +51,10 @@ TEST(LineReading, LinesDecodedOneByOneAreThoseOfTheWholeFile) {
     all.push_back(bytes);
   }
   for (const std::string& bytes : all) {
-    EXPECT_EQ(decodeTextLines(bytes), splitLines(decodeTextFile(bytes)))
-        << ::testing::PrintToString(bytes);
+    const EncodedLines encoded(bytes);
+    std::vector<Text> lines;
+    for (size_t i = 0; i < encoded.size(); ++i) lines.push_back(encoded[i]);
+    EXPECT_EQ(lines, splitLines(decodeTextFile(bytes))) << ::testing::PrintToString(bytes);
   }
 }
 

@@ -1,7 +1,5 @@
 #include "velsor/actions/price_update_actioner.h"
 
-#include <algorithm>
-
 #include "common/db/recordset.h"
 #include "common/text/attempt.h"
 #include "common/text/textfile.h"
@@ -77,8 +75,9 @@ void C16180301::action(utlUpdatorView& p_form) {
   }
 }
 
-std::vector<Text> C16180301::readUpdateFile(const fs::path& file) {
-  std::vector<Text> lines = readTextLines(pathToUtf8(file), kUpdateFileMost);
+// The file's lines are kept as read, each decoded when it is used.
+EncodedLines C16180301::readUpdateFile(const fs::path& file) {
+  EncodedLines lines = readEncodedLines(pathToUtf8(file), kUpdateFileMost);
   // The count is shown once it has moved by 1 % of the lines, and for the last line.
   std::size_t shown = 0;
   for (std::size_t read = 1; read <= lines.size(); ++read) {
@@ -89,14 +88,13 @@ std::vector<Text> C16180301::readUpdateFile(const fs::path& file) {
     }
   }
   // The table is emptied only for a file that refills it.
-  if (std::none_of(lines.begin(), lines.end(),
-                   [](const Text& line) { return addsDrugRow(line); })) {
-    throw FileError("no drug-price line in " + pathToUtf8(file));
-  }
+  std::size_t line = 0;
+  while (line < lines.size() && !addsDrugRow(lines[line])) ++line;
+  if (line == lines.size()) throw FileError("no drug-price line in " + pathToUtf8(file));
   return lines;
 }
 
-void C16180301::replaceDrugs(const std::vector<Text>& lines) {
+void C16180301::replaceDrugs(const EncodedLines& lines) {
   Connection& connection = getRimoraConnection();
   connection.BeginTrans();
   connection.Execute(u"DELETE FROM tblDrugs");
