@@ -43,10 +43,10 @@ using Fields = std::array<TextView, kLastField + 1>;
 std::optional<Fields> usableFields(TextView line) {
   Fields fields;
   std::size_t from = 0;
-  for (std::size_t i = 0; i < fields.size(); ++i) {
+  for (TextView& field : fields) {
     if (from > line.size()) return std::nullopt;
     const std::size_t tab = std::min(line.find(u'\t', from), line.size());
-    fields[i] = line.substr(from, tab - from);
+    field = line.substr(from, tab - from);
     from = tab + 1;
   }
   if (fields[0] == u"id" || !isNumeric(fields[4])) return std::nullopt;
