@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Recordset rs;
   rs.Open(u"SELECT * FROM tblDrugs WHERE id=-2", connection);
   for (const Text& line : splitLines(decodeTextFile(fuzz::bytes(data, size)))) {
-    if (drugRecordValues(line)) attempt([&] { insertDrugRecord(line, rs); });
+    if (addsDrugRow(line)) attempt([&] { insertDrugRecord(line, rs); });
   }
   rs.Close();
   connection.RollbackTrans();

@@ -5,6 +5,7 @@
 // Every engine failure comes out as DatabaseError carrying the engine's own message.
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -35,7 +36,10 @@ struct QueryResult {
   std::vector<Row> rows;
 };
 
-using ColumnValues = std::vector<std::pair<Text, FieldValue>>;
+using ColumnValue = std::pair<Text, FieldValue>;
+using ColumnValues = std::vector<ColumnValue>;
+// The values of one row for the columns they name, in order.
+using RowValues = std::span<const ColumnValue>;
 
 class Backend {
  public:
@@ -50,7 +54,7 @@ class Backend {
   // delivers them.
   virtual QueryResult query(const Text& sql, std::size_t maxRows) = 0;
   // Adds one row to table; the columns not named take their defaults.
-  virtual void insert(const Text& table, const ColumnValues& values) = 0;
+  virtual void insert(const Text& table, RowValues values) = 0;
 
   // One transaction at a time: from begin on, changes become visible to others and
   // durable only with commit; rollback undoes every change since begin. DatabaseError

@@ -117,10 +117,11 @@ void recordCopy(SqliteBackend& copy, const std::string& sourceKey) {
   copy.execute(u"CREATE TABLE " + quotedSqlName(kSourceTable) + u" (hash TEXT)");
   for (const SchemaObject& table : tables) {
     const TableRecord record = measure(copy, table);
-    copy.insert(Text(kTablesTable),
-                {{u"name", record.name}, {u"rows", record.rows}, {u"digest", record.digest}});
+    copy.insert(
+        Text(kTablesTable),
+        ColumnValues{{u"name", record.name}, {u"rows", record.rows}, {u"digest", record.digest}});
   }
-  copy.insert(Text(kSourceTable), {{u"hash", fromUtf8(sourceKey)}});
+  copy.insert(Text(kSourceTable), ColumnValues{{u"hash", fromUtf8(sourceKey)}});
 }
 
 std::string recordedSource(SqliteBackend& copy) {

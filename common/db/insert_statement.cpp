@@ -9,7 +9,7 @@ Text quotedName(TextView name, TextView quote) {
   return Text(quote) + replaceAll(name, quote, Text(quote) + Text(quote)) + Text(quote);
 }
 
-Text insertStatement(TextView table, const ColumnValues& values, TextView quote) {
+Text insertStatement(TextView table, RowValues values, TextView quote) {
   const Text into = u"INSERT INTO " + quotedName(table, quote);
   if (values.empty()) return into + u" DEFAULT VALUES";
   Text names;
@@ -21,7 +21,7 @@ Text insertStatement(TextView table, const ColumnValues& values, TextView quote)
   return into + u" (" + names + u") VALUES (" + places + u")";
 }
 
-bool InsertColumns::changeTo(TextView table, const ColumnValues& values) {
+bool InsertColumns::changeTo(TextView table, RowValues values) {
   const bool same =
       m_known && m_table == table &&
       std::equal(m_columns.begin(), m_columns.end(), values.begin(), values.end(),

@@ -11,7 +11,7 @@ Text quotedName(TextView name, TextView quote);
 
 // "INSERT INTO t (a, b) VALUES (?, ?)" for the columns of values, in their order;
 // "INSERT INTO t DEFAULT VALUES" for none.
-Text insertStatement(TextView table, const ColumnValues& values, TextView quote);
+Text insertStatement(TextView table, RowValues values, TextView quote);
 
 // The table and columns, in order, of the insert statement a backend keeps prepared: rows
 // that go to the same columns reuse the statement without its text being built again.
@@ -19,7 +19,7 @@ class InsertColumns {
  public:
   // True when values go to another table or other columns than the rows before; from
   // then on the new ones are remembered.
-  bool changeTo(TextView table, const ColumnValues& values);
+  bool changeTo(TextView table, RowValues values);
 
  private:
   Text m_table;

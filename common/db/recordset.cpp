@@ -81,9 +81,10 @@ bool Recordset::MoveNext() {
 }
 
 bool Recordset::advance() {
-  m_current.reset();
+  m_queried.reset();
+  m_addedIsCurrent = false;
   if (m_next >= m_following.size()) return false;
-  m_current = std::move(m_following[m_next++]);
+  m_queried = std::move(m_following[m_next++]);
   return true;
 }
 
@@ -93,7 +94,7 @@ void Recordset::requireOpen() const {
 
 bool Recordset::BOF() const {
   requireOpen();
-  return !m_current.has_value();
+  return !m_queried && !m_addedIsCurrent;
 }
 
 size_t Recordset::columnIndex(const Text& name) const {
@@ -110,10 +111,22 @@ size_t Recordset::columnIndex(const Text& name) const {
   return index;
 }
 
+std::optional<size_t> Recordset::addedPlace(size_t column) const {
+  const auto begin = m_addedColumns.begin();
+  const auto end = begin + static_cast<std::ptrdiff_t>(m_addedCount);
+  const auto found = std::find(begin, end, column);
+  if (found == end) return std::nullopt;
+  return static_cast<size_t>(found - begin);
+}
+
 FieldText Recordset::Field(const Text& name) const {
   const size_t index = columnIndex(name);
-  if (!m_current) throw DatabaseError("the record set has no current row");
-  return (*m_current)[index];
+  if (m_addedIsCurrent) {
+    const std::optional<size_t> place = addedPlace(index);
+    return place ? textOf(m_added[*place].second) : std::nullopt;
+  }
+  if (!m_queried) throw DatabaseError("the record set has no current row");
+  return (*m_queried)[index];
 }
 
 const Text& Recordset::updatableTable() const {
@@ -126,34 +139,41 @@ const Text& Recordset::updatableTable() const {
 void Recordset::AddNew() {
   requireOpen();
   updatableTable();
-  if (m_newRow) Update();
-  m_newRow.emplace();
-  m_current = Row(m_columns.size());
+  if (m_adding) Update();
+  m_adding = true;
+  m_addedIsCurrent = true;
+  m_queried.reset();
+  m_addedCount = 0;
 }
 
 void Recordset::Field(const Text& name, FieldValue value) {
   const size_t index = columnIndex(name);
-  if (!m_newRow) throw DatabaseError("fields are set on a new row only (add one first)");
+  if (!m_adding) throw DatabaseError("fields are set on a new row only (add one first)");
   FieldValue accepted = acceptedValue(m_columns[index], std::move(value));
-  (*m_current)[index] = textOf(accepted);
-  const Text& column = m_columns[index].name;
-  const auto set = std::find_if(m_newRow->begin(), m_newRow->end(),
-                                [&column](const auto& pair) { return pair.first == column; });
-  if (set != m_newRow->end()) {
-    set->second = std::move(accepted);
-  } else {
-    m_newRow->emplace_back(column, std::move(accepted));
+  if (const std::optional<size_t> place = addedPlace(index)) {
+    m_added[*place].second = std::move(accepted);
+    return;
   }
+  const size_t place = m_addedCount++;
+  if (place == m_added.size()) {
+    m_added.emplace_back(m_columns[index].name, std::move(accepted));
+    m_addedColumns.push_back(index);
+    return;
+  }
+  if (m_addedColumns[place] != index) {
+    m_added[place].first = m_columns[index].name;
+    m_addedColumns[place] = index;
+  }
+  m_added[place].second = std::move(accepted);
 }
 
 void Recordset::Update() {
   requireOpen();
-  if (!m_newRow) throw DatabaseError("there is no new row to save");
-  const ColumnValues row = std::move(*m_newRow);
-  m_newRow.reset();
+  if (!m_adding) throw DatabaseError("there is no new row to save");
+  m_adding = false;
   const std::shared_ptr<Backend> backend = m_backend.lock();
   if (!backend) throw DatabaseError("the connection is closed");
-  backend->insert(updatableTable(), row);
+  backend->insert(updatableTable(), RowValues(m_added.data(), m_addedCount));
 }
 
 void Recordset::Close() {

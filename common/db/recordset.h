@@ -51,6 +51,8 @@ class Recordset {
   void requireOpen() const;
   size_t columnIndex(const Text& name) const;
   const Text& updatableTable() const;
+  // The place in m_added of a column's value; nothing when the added row does not set it.
+  std::optional<size_t> addedPlace(size_t column) const;
 
   std::weak_ptr<Backend> m_backend;
   bool m_open = false;
@@ -60,11 +62,22 @@ class Recordset {
   // Column names as callers spell them, found once: a record set filling thousands of
   // rows asks for the same names row after row.
   mutable std::unordered_map<Text, size_t> m_indexes;
-  std::optional<Row> m_current;
+  // The current row as the query delivered it; none while an added row is current.
+  std::optional<Row> m_queried;
   // The rows after the current one, read by OpenAll, and the next of them.
   std::vector<Row> m_following;
   std::size_t m_next = 0;
-  std::optional<ColumnValues> m_newRow;
+  // The row last added is current: its fields are the first m_addedCount values of
+  // m_added, read as text only when asked for.
+  bool m_addedIsCurrent = false;
+  // A new row is being filled (AddNew) and has not been saved yet.
+  bool m_adding = false;
+  // The added row's values in the order they were first set, with each one's column. Row
+  // after row sets the same columns in the same order: the entries, names included, are
+  // kept and overwritten, not built anew.
+  ColumnValues m_added;
+  std::vector<size_t> m_addedColumns;
+  size_t m_addedCount = 0;
 };
 
 }  // namespace pillora

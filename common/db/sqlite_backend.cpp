@@ -165,32 +165,33 @@ std::optional<std::string_view> SqliteBackend::rawValue(sqlite3_stmt* statement,
   return std::string_view(text, static_cast<std::size_t>(sqlite3_column_bytes(statement, column)));
 }
 
-void SqliteBackend::bindValue(sqlite3_stmt* statement, int index, const FieldValue& value) {
+// Texts and dates are bound as UTF-8 held in utf8, which must stay as it is until the
+// statement has run.
+void SqliteBackend::bindValue(sqlite3_stmt* statement, int index, const FieldValue& value,
+                              std::string& utf8) {
   int rc = SQLITE_OK;
-  if (const auto* text = std::get_if<Text>(&value)) {
-    const std::string utf8 = toUtf8(*text);
-    rc = sqlite3_bind_text(statement, index, utf8.data(), static_cast<int>(utf8.size()),
-                           SQLITE_TRANSIENT);
-  } else if (const auto* number = std::get_if<double>(&value)) {
+  if (const auto* number = std::get_if<double>(&value)) {
     rc = sqlite3_bind_double(statement, index, *number);
-  } else if (const auto* date = std::get_if<Date>(&value)) {
-    const std::string utf8 = toUtf8(formatDashDate(*date));
-    rc = sqlite3_bind_text(statement, index, utf8.data(), static_cast<int>(utf8.size()),
-                           SQLITE_TRANSIENT);
-  } else {
+  } else if (std::holds_alternative<std::monostate>(value)) {
     rc = sqlite3_bind_null(statement, index);
+  } else {
+    const auto* text = std::get_if<Text>(&value);
+    assignUtf8(utf8, text != nullptr ? *text : formatDashDate(std::get<Date>(value)));
+    rc = sqlite3_bind_text(statement, index, utf8.data(), static_cast<int>(utf8.size()),
+                           SQLITE_STATIC);
   }
   if (rc != SQLITE_OK) fail();
 }
 
-void SqliteBackend::insert(const Text& table, const ColumnValues& values) {
+void SqliteBackend::insert(const Text& table, RowValues values) {
   if (m_insertColumns.changeTo(table, values) || m_insert == nullptr) {
     m_insert.reset();
     m_insert = prepare(insertStatement(table, values, u"\""));
   }
   sqlite3_reset(m_insert.get());
+  if (m_insertTexts.size() < values.size()) m_insertTexts.resize(values.size());
   for (size_t i = 0; i < values.size(); ++i) {
-    bindValue(m_insert.get(), static_cast<int>(i + 1), values[i].second);
+    bindValue(m_insert.get(), static_cast<int>(i + 1), values[i].second, m_insertTexts[i]);
   }
   step(m_insert.get());
 }

@@ -36,7 +36,7 @@ class SqliteBackend final : public Backend {
 
   void execute(const Text& sql) override;
   QueryResult query(const Text& sql, std::size_t maxRows) override;
-  void insert(const Text& table, const ColumnValues& values) override;
+  void insert(const Text& table, RowValues values) override;
   void begin() override;
   void commit() override;
   void rollback() override;
@@ -83,12 +83,15 @@ class SqliteBackend final : public Backend {
   Statement prepare(const Text& sql);
   // Steps once: true with a row, false when done.
   bool step(sqlite3_stmt* statement);
-  void bindValue(sqlite3_stmt* statement, int index, const FieldValue& value);
+  void bindValue(sqlite3_stmt* statement, int index, const FieldValue& value, std::string& utf8);
   static std::optional<std::string_view> rawValue(sqlite3_stmt* statement, int column);
   [[noreturn]] void fail() const;
 
   sqlite3* m_db;
   std::optional<std::string> m_writeRefusal;
+  // The UTF-8 of the insert statement's bound texts, one buffer a parameter, reused row
+  // after row; declared before the statement, which reads them until it is finalized.
+  std::vector<std::string> m_insertTexts;
   // The last insert statement, kept prepared while rows go to the same columns.
   Statement m_insert;
   InsertColumns m_insertColumns;

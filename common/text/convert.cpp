@@ -121,10 +121,25 @@ int readField(TextView t, size_t& i, size_t minDigits, size_t maxDigits) {
   return value;
 }
 
-Text pad(int value, int width) {
-  std::string s = std::to_string(value);
-  if (static_cast<int>(s.size()) < width) s.insert(0, static_cast<size_t>(width) - s.size(), '0');
-  return fromUtf8(s);
+// The decimal digits of value after as many zeros as make them width long.
+void appendPadded(Text& out, int value, int width) {
+  std::array<char, 16> digits{};
+  char* end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+  const auto size = static_cast<int>(end - digits.data());
+  if (size < width) out.append(static_cast<size_t>(width - size), u'0');
+  out.append(digits.data(), end);
+}
+
+// Year, month and day with their leading zeros, separated by separator.
+Text dateText(Date d, char16_t separator) {
+  Text text;
+  text.reserve(10);
+  appendPadded(text, d.year, 4);
+  text += separator;
+  appendPadded(text, d.month, 2);
+  text += separator;
+  appendPadded(text, d.day, 2);
+  return text;
 }
 
 }  // namespace
@@ -231,11 +246,11 @@ Date addDays(Date d, int days) {
 }
 
 Text formatSlashDate(Date d) {
-  return pad(d.year, 4) + u"/" + pad(d.month, 2) + u"/" + pad(d.day, 2);
+  return dateText(d, u'/');
 }
 
 Text formatDashDate(Date d) {
-  return pad(d.year, 4) + u"-" + pad(d.month, 2) + u"-" + pad(d.day, 2);
+  return dateText(d, u'-');
 }
 
 }  // namespace pillora

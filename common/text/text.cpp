@@ -90,6 +90,12 @@ Text fromUtf8(std::string_view utf8) {
 
 std::string toUtf8(TextView text) {
   std::string out;
+  assignUtf8(out, text);
+  return out;
+}
+
+void assignUtf8(std::string& out, TextView text) {
+  out.clear();
   out.reserve(text.size() * 3);
   for (size_t i = 0; i < text.size(); ++i) {
     char32_t cp = text[i];
@@ -101,7 +107,6 @@ std::string toUtf8(TextView text) {
     }
     appendUtf8(out, cp);
   }
-  return out;
 }
 
 Text left(TextView t, int n) {

@@ -17,6 +17,8 @@ using TextView = std::u16string_view;
 // UTF-8 <-> UTF-16 at library boundaries. Invalid UTF-8 becomes U+FFFD.
 Text fromUtf8(std::string_view utf8);
 std::string toUtf8(TextView text);
+// The same into out, whose storage is reused: for converting value after value.
+void assignUtf8(std::string& out, TextView text);
 
 // The programs keep paths as UTF-8 text; the file system gets them as paths built from
 // UTF-8 (UTF-16 on Windows, never the ANSI code page).

@@ -18,11 +18,33 @@ namespace pillora {
 Text decodeTextFile(std::string_view bytes);
 std::vector<Text> splitLines(TextView text);
 
+// A text file's lines, its bytes kept as read and each line decoded when it is asked for:
+// the lines of a large file take no more memory than the file. They are the lines of
+// splitLines(decodeTextFile(bytes)), since no character of either encoding holds the byte
+// of CR.
+class EncodedLines {
+ public:
+  explicit EncodedLines(std::string bytes);
+  std::size_t size() const { return m_lines.size(); }
+  // Line i, counted from 0.
+  Text operator[](std::size_t i) const;
+
+ private:
+  struct Span {
+    std::size_t from;
+    std::size_t size;
+  };
+  std::string m_bytes;
+  bool m_utf8;
+  std::vector<Span> m_lines;
+};
+
 // Whole file; FileError when it cannot be opened or read, or when it holds more than
 // `most` bytes (told before reading when its size says so, else having read no more).
 inline constexpr std::uintmax_t kAnySize = UINTMAX_MAX;
 std::string readFileBytes(const std::string& path, std::uintmax_t most = kAnySize);
 std::vector<Text> readTextLines(const std::string& path, std::uintmax_t most = kAnySize);
+EncodedLines readEncodedLines(const std::string& path, std::uintmax_t most = kAnySize);
 // Lines in code page 950, each ended by CR LF.
 std::string cp950LineBytes(const std::vector<Text>& lines);
 // Lines in UTF-8, each ended by LF (the system's own scripts on Linux).

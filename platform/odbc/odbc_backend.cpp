@@ -40,7 +40,7 @@ class OdbcBackend final : public Backend {
 
   void execute(const Text& sql) override;
   QueryResult query(const Text& sql, std::size_t maxRows) override;
-  void insert(const Text& table, const ColumnValues& values) override;
+  void insert(const Text& table, RowValues values) override;
   void begin() override;
   void commit() override;
   void rollback() override;
@@ -145,7 +145,7 @@ QueryResult OdbcBackend::query(const Text& sql, std::size_t maxRows) {
   return result;
 }
 
-void OdbcBackend::insert(const Text& table, const ColumnValues& values) {
+void OdbcBackend::insert(const Text& table, RowValues values) {
   if (m_insertColumns.changeTo(table, values) || !m_insert) {
     m_insert.reset();
     const Text sql = insertStatement(table, values, m_quote);

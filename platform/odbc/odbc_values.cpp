@@ -109,7 +109,7 @@ FieldText readColumn(const Handle& statement, SQLUSMALLINT column, SQLSMALLINT s
   }
 }
 
-BoundRow::BoundRow(const ColumnValues& values) {
+BoundRow::BoundRow(RowValues values) {
   m_parameters.reserve(values.size());
   for (const auto& [column, value] : values) {
     Parameter& parameter = m_parameters.emplace_back();

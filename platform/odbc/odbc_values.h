@@ -22,7 +22,7 @@ FieldText readColumn(const Handle& statement, SQLUSMALLINT column, SQLSMALLINT s
 // execute while the object lives.
 class BoundRow {
  public:
-  explicit BoundRow(const ColumnValues& values);
+  explicit BoundRow(RowValues values);
   BoundRow(const BoundRow&) = delete;
   BoundRow& operator=(const BoundRow&) = delete;
 

@@ -86,6 +86,7 @@ TEST(Dates, FormatsTheTwoPatternsAndKnowsTheZeroDate) {
   EXPECT_EQ(formatSlashDate({2024, 2, 9}), u"2024/02/09");
   EXPECT_EQ(formatDashDate({2015, 11, 11}), u"2015-11-11");
   EXPECT_EQ(formatDashDate(kZeroDate), u"1899-12-30");
+  EXPECT_EQ(formatDashDate({987, 1, 2}), u"0987-01-02");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 
 #include "common/text/errors.h"
 #include "tests/support/temp_folder.h"
@@ -27,13 +28,45 @@ TEST(Big5, DecodesChineseAndMarksInvalidBytes) {
   EXPECT_EQ(decodeTextFile("\xEF\xBB\xBF\xE8\x97\xA5"), u"藥");
 }
 
+// Lines decoded one by one are the lines of the decoded whole, also where a character is
+// cut off by the line end.
+TEST(LineReading, LinesDecodedOneByOneAreThoseOfTheWholeFile) {
+  const std::vector<std::string> files{
+      "",
+      "\r\n",
+      "\xC3\xC4\r\n\xA7\xBD\r\n",
+      "A\xC3\r\nB\xC3\rC\xC3\nD\xC3",                // a lead byte before CR, CR LF, LF and the end
+      "\xA4\r\xA4\n\r\r\n\r",                        // empty lines among lead bytes
+      "\xEF\xBB\xBF\xE8\x97\r\n\xE8\x97\xA5\r\xE8",  // UTF-8 cut short by the line end
+      "\xEF\xBB\xBF\r\n\xC3\xC4\r",                  // after the mark, Big5 bytes are invalid UTF-8
+  };
+  std::vector<std::string> all = files;
+  // And runs of line ends among lead, trail and UTF-8 bytes, with and without the mark.
+  const std::string alphabet = "\r\nA\xC3\xC4\xA4\xE8\x97\xA5\xFF";
+  std::mt19937 random(13);
+  std::uniform_int_distribution<size_t> pick(0, alphabet.size() - 1);
+  for (int run = 0; run < 400; ++run) {
+    std::string bytes = run % 2 == 0 ? "\xEF\xBB\xBF" : "";
+    for (int i = 0; i < 40; ++i) bytes += alphabet[pick(random)];
+    all.push_back(bytes);
+  }
+  for (const std::string& bytes : all) {
+    const EncodedLines encoded(bytes);
+    std::vector<Text> lines;
+    for (size_t i = 0; i < encoded.size(); ++i) lines.push_back(encoded[i]);
+    EXPECT_EQ(lines, splitLines(decodeTextFile(bytes))) << ::testing::PrintToString(bytes);
+  }
+}
+
 TEST(Big5, WriterReplacesWhatTheCodePageCannotHold) {
   EXPECT_EQ(encodeCp950(u"藥局A"),
             "\xC3\xC4\xA7\xBD"
             "A");
   EXPECT_EQ(encodeCp950(u"a\U0001F600b"), "a?b");
   // A lone surrogate is one unreadable character: what follows it is kept.
-  EXPECT_EQ(encodeCp950(u"\xD800藥A"), "?\xC3\xC4" "A");
+  EXPECT_EQ(encodeCp950(u"\xD800藥A"),
+            "?\xC3\xC4"
+            "A");
   EXPECT_EQ(encodeCp950(u"A\xDC00\xD800"), "A??");
   EXPECT_EQ(decodeCp950(encodeCp950(u"每次用量：1顆")), u"每次用量：1顆");
 }

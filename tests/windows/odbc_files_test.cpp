@@ -45,8 +45,8 @@ TEST(OdbcFiles, AnSqliteProfileKeepsItsChineseNamesAndTexts) {
   const testing::ScopedEnvironment driver("PILLORA_ODBC_DRIVER", "SQLite3");
   const auto database = opened(Text(kJet) + fromUtf8(file) + u";Jet OLEDB:Database Password='pw'");
   database->execute(u"CREATE TABLE tblDrugBag (藥品代碼 TEXT, 中文品名 TEXT)");
-  database->insert(u"tblDrugBag",
-                   {{u"藥品代碼", Text(u"AC12345129")}, {u"中文品名", Text(u"退熱寧錠500毫克")}});
+  database->insert(u"tblDrugBag", ColumnValues{{u"藥品代碼", Text(u"AC12345129")},
+                                               {u"中文品名", Text(u"退熱寧錠500毫克")}});
   const QueryResult result =
       database->query(u"SELECT * FROM tblDrugBag WHERE 藥品代碼 LIKE '%12345129'", 1);
   ASSERT_EQ(result.columns.size(), 2U);

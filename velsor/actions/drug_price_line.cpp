@@ -1,5 +1,6 @@
 #include "velsor/actions/drug_price_line.h"
 
+#include <algorithm>
 #include <array>
 
 #include "common/text/attempt.h"
@@ -35,15 +36,31 @@ constexpr std::array<Column, kLastField> kColumns{{
     {u"製造廠名稱", Kind::Text},
 }};
 
-std::vector<TextView> splitFields(TextView line) {
-  std::vector<TextView> fields;
+using Fields = std::array<TextView, kLastField + 1>;
+
+// Fields 0 to 14 of a line that adds a row: at least 15 fields (those past 14 ignored),
+// field 0 not the header's "id", a price that is a number.
+std::optional<Fields> usableFields(TextView line) {
+  Fields fields;
   std::size_t from = 0;
-  for (std::size_t tab = line.find(u'\t'); tab != TextView::npos; tab = line.find(u'\t', from)) {
-    fields.push_back(line.substr(from, tab - from));
+  for (TextView& field : fields) {
+    if (from > line.size()) return std::nullopt;
+    const std::size_t tab = std::min(line.find(u'\t', from), line.size());
+    field = line.substr(from, tab - from);
     from = tab + 1;
   }
-  fields.push_back(line.substr(from));
+  if (fields[0] == u"id" || !isNumeric(fields[4])) return std::nullopt;
   return fields;
+}
+
+// The column names as the record set takes them, made once.
+const Text& columnName(std::size_t column) {
+  static const std::array<Text, kLastField> names = [] {
+    std::array<Text, kLastField> made;
+    for (std::size_t i = 0; i < made.size(); ++i) made[i] = kColumns[i].name;
+    return made;
+  }();
+  return names[column];
 }
 
 // The value to store; nothing when the field does not convert.
@@ -68,25 +85,19 @@ std::optional<FieldValue> convert(TextView field, Kind kind) {
 
 }  // namespace
 
-std::optional<ColumnValues> drugRecordValues(TextView line) {
-  const std::vector<TextView> fields = splitFields(line);
-  if (fields.size() <= kLastField || fields[0] == u"id" || !isNumeric(fields[4])) {
-    return std::nullopt;
-  }
-  ColumnValues values;
-  for (std::size_t i = 0; i < kColumns.size(); ++i) {
-    if (auto value = convert(fields[i + 1], kColumns[i].kind)) {
-      values.emplace_back(kColumns[i].name, std::move(*value));
-    }
-  }
-  return values;
+bool addsDrugRow(TextView line) {
+  return usableFields(line).has_value();
 }
 
 void insertDrugRecord(TextView line, Recordset& rs) {
-  const std::optional<ColumnValues> values = drugRecordValues(line);
-  if (!values) return;
+  const std::optional<Fields> fields = usableFields(line);
+  if (!fields) return;
   rs.AddNew();
-  for (const auto& field : *values) attempt([&] { rs.Field(field.first, field.second); });
+  for (std::size_t i = 0; i < kColumns.size(); ++i) {
+    if (auto value = convert((*fields)[i + 1], kColumns[i].kind)) {
+      attempt([&] { rs.Field(columnName(i), std::move(*value)); });
+    }
+  }
   rs.Update();
 }
 

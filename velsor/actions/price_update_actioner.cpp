@@ -1,7 +1,5 @@
 #include "velsor/actions/price_update_actioner.h"
 
-#include <algorithm>
-
 #include "common/db/recordset.h"
 #include "common/text/attempt.h"
 #include "common/text/textfile.h"
@@ -22,11 +20,18 @@ namespace {
 // that is no price list, and is refused before it fills the memory.
 constexpr std::uintmax_t kUpdateFileMost = std::uintmax_t{256} * 1024 * 1024;
 
+// The message shown while the file is read: only the line number changes, between a head
+// and a tail made once.
 Text readingMessage(std::size_t line) {
-  return u"藥價更新程序作業中．．．　(目前正處理第" +
-         fromUtf8(decimal(static_cast<std::int64_t>(line))) +
-         u"筆藥品資料。)\r\n\r\n１．更新過程中請勿中斷程式。\r\n"
-         u"２．硬體規格不同,您的畫面可能會出現閃爍狀況,屬於正常情況,請勿擔心。";
+  static const Text head = u"藥價更新程序作業中．．．　(目前正處理第";
+  static const Text tail =
+      u"筆藥品資料。)\r\n\r\n１．更新過程中請勿中斷程式。\r\n"
+      u"２．硬體規格不同,您的畫面可能會出現閃爍狀況,屬於正常情況,請勿擔心。";
+  const std::string number = decimal(static_cast<std::int64_t>(line));
+  Text message;
+  message.reserve(head.size() + number.size() + tail.size());
+  message.append(head).append(number.begin(), number.end()).append(tail);
+  return message;
 }
 
 }  // namespace
@@ -70,8 +75,9 @@ void C16180301::action(utlUpdatorView& p_form) {
   }
 }
 
-std::vector<Text> C16180301::readUpdateFile(const fs::path& file) {
-  std::vector<Text> lines = readTextLines(pathToUtf8(file), kUpdateFileMost);
+// The file's lines are kept as read, each decoded when it is used.
+EncodedLines C16180301::readUpdateFile(const fs::path& file) {
+  EncodedLines lines = readEncodedLines(pathToUtf8(file), kUpdateFileMost);
   // The count is shown once it has moved by 1 % of the lines, and for the last line.
   std::size_t shown = 0;
   for (std::size_t read = 1; read <= lines.size(); ++read) {
@@ -82,14 +88,13 @@ std::vector<Text> C16180301::readUpdateFile(const fs::path& file) {
     }
   }
   // The table is emptied only for a file that refills it.
-  if (std::none_of(lines.begin(), lines.end(),
-                   [](const Text& line) { return drugRecordValues(line).has_value(); })) {
-    throw FileError("no drug-price line in " + pathToUtf8(file));
-  }
+  std::size_t line = 0;
+  while (line < lines.size() && !addsDrugRow(lines[line])) ++line;
+  if (line == lines.size()) throw FileError("no drug-price line in " + pathToUtf8(file));
   return lines;
 }
 
-void C16180301::replaceDrugs(const std::vector<Text>& lines) {
+void C16180301::replaceDrugs(const EncodedLines& lines) {
   Connection& connection = getRimoraConnection();
   connection.BeginTrans();
   connection.Execute(u"DELETE FROM tblDrugs");

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/db/connection.h"
+#include "common/text/textfile.h"
 #include "platform/files/file_store.h"
 #include "velsor/actions/action_members.h"
 #include "velsor/shell/iaction.h"
@@ -31,8 +32,8 @@ class C16180301 : public IAction, public ActionMembers {
   Connection& getRimoraConnection();
 
  private:
-  std::vector<Text> readUpdateFile(const std::filesystem::path& file);
-  void replaceDrugs(const std::vector<Text>& lines);
+  EncodedLines readUpdateFile(const std::filesystem::path& file);
+  void replaceDrugs(const EncodedLines& lines);
   void abandon();
 
   std::unique_ptr<Connection> m_rimoraConnection;

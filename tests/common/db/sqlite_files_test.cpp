@@ -92,6 +92,57 @@ TEST_F(SqliteFile, ANewRowTakesOnlyValuesItsColumnsCanHold) {
   EXPECT_EQ(value(query + u"'B0002'", u"藥價參考金額"), u"12.5");
 }
 
+// Rows that set other columns, in another order or twice, than the row before them: each
+// stores its own values alone, and reads them back as the current row before and after it
+// is saved.
+TEST_F(SqliteFile, EachNewRowHoldsOnlyTheFieldsSetOnIt) {
+  const std::vector<Text> columns{u"代碼", u"藥品英文名稱", u"藥價參考金額", u"藥價參考日期",
+                                  u"備註"};
+  struct Case {
+    ColumnValues set;
+    std::vector<FieldText> stored;  // in the order of columns
+  };
+  const std::vector<Case> cases{
+      {{{u"代碼", Text(u"R1")}, {u"藥品英文名稱", Text(u"A")}, {u"藥價參考金額", 1.5}},
+       {u"R1", u"A", u"1.5", std::nullopt, std::nullopt}},
+      {{{u"代碼", Text(u"R2")}, {u"藥價參考金額", Text(u" 2.5 ")}},
+       {u"R2", std::nullopt, u"2.5", std::nullopt, std::nullopt}},
+      {{{u"藥品英文名稱", Text(u"C")},
+        {u"代碼", Text(u"R3")},
+        {u"藥價參考日期", Date{2024, 2, 29}}},
+       {u"R3", u"C", std::nullopt, u"2024-02-29", std::nullopt}},
+      {{{u"代碼", Text(u"R4")},
+        {u"藥品英文名稱", Text(u"D")},
+        {u"藥品英文名稱", Text(u"E")},
+        {u"備註", FieldValue()}},
+       {u"R4", u"E", std::nullopt, std::nullopt, std::nullopt}},
+      {{{u"代碼", Text(u"R5")}, {u"備註", Text(u"x")}},
+       {u"R5", std::nullopt, std::nullopt, std::nullopt, u"x"}},
+  };
+  Recordset rows;
+  rows.Open(u"SELECT * FROM tblDrugs WHERE 代碼 = '-2'", m_connection);
+  const auto current = [&rows, &columns] {
+    std::vector<FieldText> fields;
+    for (const Text& column : columns) fields.push_back(rows.Field(column));
+    return fields;
+  };
+  for (const Case& c : cases) {
+    rows.AddNew();
+    for (const auto& [column, field] : c.set) rows.Field(column, field);
+    EXPECT_EQ(current(), c.stored) << toUtf8(*c.stored[0]) << " before saving";
+    rows.Update();
+    EXPECT_EQ(current(), c.stored) << toUtf8(*c.stored[0]) << " saved";
+  }
+  rows.Close();
+  for (const Case& c : cases) {
+    Recordset saved;
+    saved.Open(u"SELECT * FROM tblDrugs WHERE 代碼 = '" + *c.stored[0] + u"'", m_connection);
+    for (size_t i = 0; i < columns.size(); ++i) {
+      EXPECT_EQ(saved.Field(columns[i]), c.stored[i]) << toUtf8(*c.stored[0]) << " " << i;
+    }
+  }
+}
+
 TEST_F(SqliteFile, ARowTheEngineRefusesIsDroppedAndTheNextOneSaves) {
   Recordset rows;
   rows.Open(u"SELECT * FROM tblDrugs", m_connection);
