@@ -3,7 +3,8 @@
 # errors are answered by the front alone: without the job module, and without mapping the
 # libraries printing needs. A job loads the module beside the executable; a module that is
 # missing, broken or lacks its entry is one line naming it and the loader's reason, status
-# 1, in the job log too. A job for a built-in printer never loads libcups.
+# 1, in the job log too. A job for a built-in printer never loads libcups nor poppler (the
+# archive search's PDF reader module); a search without that module is one line naming it.
 #
 # Environment: PILLORA_BIN, PILLORA_SAMPLES.
 set -euo pipefail
@@ -73,8 +74,20 @@ ROWS
 # A job for a built-in printer loads the module, never libcups.
 lines=$(mapped "$PILLORA_BIN" "$sample" 全部列印 "Pillora PDF")
 grep -q 'pillora-job.so$' <<<"$lines" || fail "the PDF job did not load the job module: $lines"
-! grep -q '^libcups' <<<"$lines" || fail "the PDF job loaded libcups"
+! grep -qE '^lib(cups|poppler)' <<<"$lines" || fail "the PDF job loaded libcups or poppler"
 ls "$PILLORA_OUTPUT_DIR"/sample*.pdf >/dev/null || fail "the PDF job made no PDF"
+
+# The archive search loads the PDF reader module; without it, one line and status 1.
+printf '%s\r\n' "$work/archive" >"$PILLORA_HOME/archive.config"
+lines=$(mapped "$PILLORA_BIN" --archive-find 王小明)
+grep -q 'pillora-pdf-reader.so$' <<<"$lines" || fail "the search did not load the PDF reader"
+mkdir "$work/no-reader"
+cp "$PILLORA_BIN" "$(dirname "$PILLORA_BIN")/pillora-job.so" "$work/no-reader/"
+actual=0
+"$work/no-reader/pillora" --archive-find 王小明 >/dev/null 2>"$work/err.txt" || actual=$?
+line="cannot load the PDF reader: $work/no-reader/pillora-pdf-reader.so: cannot open"
+[ "$actual" -eq 1 ] && [ "$(wc -l <"$work/err.txt")" -eq 1 ] && grep -qF -- "$line" "$work/err.txt" ||
+  fail "a search without the PDF reader: status $actual, $(cat "$work/err.txt")"
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures failed" >&2
