@@ -2,14 +2,13 @@
 // drug-profile database into Rimora's folder when OK is pressed, then ends. The command line
 // asks only for the help or the version. VELSOR_SILENT=1 runs it without a window (see
 // silent_run.h).
-#include <exception>
 #include <iostream>
 #include <string>
 
-#include "platform/log/run_log.h"
 #include "platform/process/standard_output.h"
+#include "velsor/app/logged_run.h"
 #include "velsor/app/silent_run.h"
-#include "velsor/app/window_run.h"
+#include "velsor/app/window_main.h"
 
 namespace {
 
@@ -34,16 +33,13 @@ std::string versionText() {
          std::to_string(PILLORA_VERSION_MINOR) + "." + std::to_string(PILLORA_VERSION_PATCH) + "\n";
 }
 
-int runWizard(int argc, char** argv) {
-  if (pillora::silentModeAsked()) {
-    // The lines are the same bytes on every system.
-    pillora::writeStandardOutputUnchanged();
-    return pillora::runSilent(std::cout);
-  }
-  return pillora::runWindow(argc, argv);
+int runSilently() {
+  // The lines are the same bytes on every system.
+  pillora::writeStandardOutputUnchanged();
+  return pillora::runSilent(std::cout);
 }
 
-// The help, the version, a usage error, or the wizard.
+// The help, the version, a usage error, or the wizard without a window.
 int answer(int argc, char** argv) {
   const std::string asked = argc > 1 ? argv[1] : "";
   const bool known = asked == "--help" || asked == "--version";
@@ -56,19 +52,17 @@ int answer(int argc, char** argv) {
   } else if (asked == "--version") {
     std::cout << versionText();
   } else {
-    return runWizard(argc, argv);
+    return runSilently();
   }
   return std::cout.flush() ? 0 : 1;
 }
 
 }  // namespace
 
+// The wizard's window opens when there is no argument and no silent mode is asked for.
 int main(int argc, char** argv) {
-  pillora::RunLog log("velsor", "velsor.log");
-  try {
-    return log.finish(answer(argc, argv));
-  } catch (const std::exception& error) {
-    std::cerr << "velsor: " << error.what() << "\n";
-    return log.finish(1);
+  if (argc == 1 && !pillora::silentModeAsked()) {
+    return pillora::openWindow(argc, argv);
   }
+  return pillora::loggedRun([&] { return answer(argc, argv); });
 }
