@@ -13,9 +13,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# The font set-up maps the bags' font names to these two. libcups is loaded while the
-# program runs (dlopen), so dpkg-shlibdeps does not see it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-ukai, fonts-noto-cjk, libcups2")
+# The font set-up maps the bags' font names to these two. libcups and libodbc are loaded
+# while the programs run (dlopen), so dpkg-shlibdeps does not see them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-ukai, fonts-noto-cjk, libcups2, libodbc2")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "drug-bag printing for community pharmacies
 pillora prints the paper bags a pharmacy hands out with each patient's
 medicine, from the job files of the dispensing application: patient, Rx,

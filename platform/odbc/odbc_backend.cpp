@@ -13,13 +13,15 @@ namespace pillora {
 namespace {
 
 using odbc::Handle;
+using odbc::library;
 using odbc::wide;
 
 constexpr SQLULEN kLoginTimeoutSeconds = 15;
 
 Handle environment() {
   Handle env(SQL_HANDLE_ENV, SQL_NULL_HANDLE);
-  env.check(SQLSetEnvAttr(env.get(), SQL_ATTR_ODBC_VERSION, odbc::attributeValue(SQL_OV_ODBC3), 0),
+  env.check(library().SQLSetEnvAttr(env.get(), SQL_ATTR_ODBC_VERSION,
+                                    odbc::attributeValue(SQL_OV_ODBC3), 0),
             "SQLSetEnvAttr");
   return env;
 }
@@ -64,33 +66,34 @@ class OdbcBackend final : public Backend {
 
 OdbcBackend::OdbcBackend(const Text& connectionString) {
   m_connection.check(
-      SQLSetConnectAttrW(m_connection.get(), SQL_ATTR_LOGIN_TIMEOUT,
-                         odbc::attributeValue(kLoginTimeoutSeconds), SQL_IS_UINTEGER),
+      library().SQLSetConnectAttrW(m_connection.get(), SQL_ATTR_LOGIN_TIMEOUT,
+                                   odbc::attributeValue(kLoginTimeoutSeconds), SQL_IS_UINTEGER),
       "SQLSetConnectAttr");
-  m_connection.check(SQLDriverConnectW(m_connection.get(), nullptr, wide(connectionString), SQL_NTS,
-                                       nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT),
-                     "SQLDriverConnect");
+  m_connection.check(
+      library().SQLDriverConnectW(m_connection.get(), nullptr, wide(connectionString), SQL_NTS,
+                                  nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT),
+      "SQLDriverConnect");
   m_quote = identifierQuote();
 }
 
 OdbcBackend::~OdbcBackend() {
   m_insert.reset();
-  if (m_inTransaction) SQLEndTran(SQL_HANDLE_DBC, m_connection.get(), SQL_ROLLBACK);
-  SQLDisconnect(m_connection.get());
+  if (m_inTransaction) library().SQLEndTran(SQL_HANDLE_DBC, m_connection.get(), SQL_ROLLBACK);
+  library().SQLDisconnect(m_connection.get());
 }
 
 Text OdbcBackend::identifierQuote() const {
   std::array<SQLWCHAR, 8> quote{};
   SQLSMALLINT bytes = 0;
-  m_connection.check(SQLGetInfoW(m_connection.get(), SQL_IDENTIFIER_QUOTE_CHAR, quote.data(),
-                                 sizeof quote, &bytes),
+  m_connection.check(library().SQLGetInfoW(m_connection.get(), SQL_IDENTIFIER_QUOTE_CHAR,
+                                           quote.data(), sizeof quote, &bytes),
                      "SQLGetInfo");
   const Text text = wideText(quote.data(), static_cast<size_t>(bytes) / sizeof(SQLWCHAR));
   return text == u" " ? Text() : text;  // a blank: the engine has no quoted names
 }
 
 void OdbcBackend::executeDirect(const Handle& statement, const Text& sql) {
-  const SQLRETURN rc = SQLExecDirectW(statement.get(), wide(sql), SQL_NTS);
+  const SQLRETURN rc = library().SQLExecDirectW(statement.get(), wide(sql), SQL_NTS);
   if (rc != SQL_NO_DATA) statement.check(rc, "SQLExecDirect");  // no data: no row matched
 }
 
@@ -105,16 +108,17 @@ ColumnInfo OdbcBackend::describe(const Handle& statement, SQLUSMALLINT column,
   SQLULEN size = 0;
   SQLSMALLINT digits = 0;
   SQLSMALLINT nullable = 0;
-  statement.check(
-      SQLDescribeColW(statement.get(), column, name.data(), static_cast<SQLSMALLINT>(name.size()),
-                      &nameUnits, &sqlType, &size, &digits, &nullable),
-      "SQLDescribeCol");
+  statement.check(library().SQLDescribeColW(statement.get(), column, name.data(),
+                                            static_cast<SQLSMALLINT>(name.size()), &nameUnits,
+                                            &sqlType, &size, &digits, &nullable),
+                  "SQLDescribeCol");
   std::array<SQLWCHAR, 256> table{};
   SQLSMALLINT tableBytes = 0;
   // A driver that cannot tell the table (MDBTools) leaves it unknown: such a result reads as
   // any other, it only takes no new rows.
-  if (!SQL_SUCCEEDED(SQLColAttributeW(statement.get(), column, SQL_DESC_BASE_TABLE_NAME,
-                                      table.data(), sizeof table, &tableBytes, nullptr))) {
+  if (!SQL_SUCCEEDED(library().SQLColAttributeW(statement.get(), column, SQL_DESC_BASE_TABLE_NAME,
+                                                table.data(), sizeof table, &tableBytes,
+                                                nullptr))) {
     tableBytes = 0;
   }
   // Names longer than the buffers come cut; the lengths say how long they are whole.
@@ -131,12 +135,12 @@ QueryResult OdbcBackend::query(const Text& sql, std::size_t maxRows) {
   const Handle s = statement();
   executeDirect(s, sql);
   SQLSMALLINT count = 0;
-  s.check(SQLNumResultCols(s.get(), &count), "SQLNumResultCols");
+  s.check(library().SQLNumResultCols(s.get(), &count), "SQLNumResultCols");
   QueryResult result;
   std::vector<SQLSMALLINT> types(static_cast<size_t>(count));
   for (SQLUSMALLINT i = 1; i <= count; ++i) result.columns.push_back(describe(s, i, types[i - 1]));
   while (result.rows.size() < maxRows) {
-    const SQLRETURN rc = SQLFetch(s.get());
+    const SQLRETURN rc = library().SQLFetch(s.get());
     if (rc == SQL_NO_DATA) break;
     s.check(rc, "SQLFetch");
     Row& row = result.rows.emplace_back();
@@ -150,18 +154,18 @@ void OdbcBackend::insert(const Text& table, RowValues values) {
     m_insert.reset();
     const Text sql = insertStatement(table, values, m_quote);
     Handle prepared = statement();
-    prepared.check(SQLPrepareW(prepared.get(), wide(sql), SQL_NTS), "SQLPrepare");
+    prepared.check(library().SQLPrepareW(prepared.get(), wide(sql), SQL_NTS), "SQLPrepare");
     m_insert.emplace(std::move(prepared));
   }
   odbc::BoundRow row(values);
   row.bind(*m_insert);
-  m_insert->check(SQLExecute(m_insert->get()), "SQLExecute");
+  m_insert->check(library().SQLExecute(m_insert->get()), "SQLExecute");
 }
 
 void OdbcBackend::setAutocommit(bool on) {
   const SQLULEN mode = on ? SQL_AUTOCOMMIT_ON : SQL_AUTOCOMMIT_OFF;
-  m_connection.check(SQLSetConnectAttrW(m_connection.get(), SQL_ATTR_AUTOCOMMIT,
-                                        odbc::attributeValue(mode), SQL_IS_UINTEGER),
+  m_connection.check(library().SQLSetConnectAttrW(m_connection.get(), SQL_ATTR_AUTOCOMMIT,
+                                                  odbc::attributeValue(mode), SQL_IS_UINTEGER),
                      "SQLSetConnectAttr");
 }
 
@@ -175,7 +179,8 @@ void OdbcBackend::endTransaction(SQLSMALLINT completion) {
   if (!m_inTransaction) throw DatabaseError("no transaction is open");
   // Some drivers drop prepared statements when a transaction ends; prepare anew after it.
   m_insert.reset();
-  m_connection.check(SQLEndTran(SQL_HANDLE_DBC, m_connection.get(), completion), "SQLEndTran");
+  m_connection.check(library().SQLEndTran(SQL_HANDLE_DBC, m_connection.get(), completion),
+                     "SQLEndTran");
   m_inTransaction = false;
   setAutocommit(true);
 }
@@ -202,9 +207,9 @@ std::vector<Text> installedOdbcDrivers() {
     std::array<SQLWCHAR, 256> name{};
     SQLSMALLINT units = 0;
     SQLSMALLINT attributeUnits = 0;
-    const SQLRETURN rc =
-        SQLDriversW(env.get(), direction, name.data(), static_cast<SQLSMALLINT>(name.size()),
-                    &units, nullptr, 0, &attributeUnits);
+    const SQLRETURN rc = library().SQLDriversW(env.get(), direction, name.data(),
+                                               static_cast<SQLSMALLINT>(name.size()), &units,
+                                               nullptr, 0, &attributeUnits);
     if (!odbc::succeeded(rc)) break;
     names.push_back(wideText(name.data(), std::min<size_t>(units, name.size() - 1)));
     direction = SQL_FETCH_NEXT;

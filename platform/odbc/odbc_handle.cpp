@@ -7,7 +7,7 @@
 namespace pillora::odbc {
 
 Handle::Handle(SQLSMALLINT type, SQLHANDLE parent) : m_type(type) {
-  if (!succeeded(SQLAllocHandle(type, parent, &m_handle))) {
+  if (!succeeded(library().SQLAllocHandle(type, parent, &m_handle))) {
     const std::string reason =
         parent != SQL_NULL_HANDLE
             ? diagnostics(type == SQL_HANDLE_STMT ? SQL_HANDLE_DBC : SQL_HANDLE_ENV, parent)
@@ -21,7 +21,7 @@ Handle::Handle(Handle&& other) noexcept : m_type(other.m_type), m_handle(other.m
 }
 
 Handle::~Handle() {
-  if (m_handle != SQL_NULL_HANDLE) SQLFreeHandle(m_type, m_handle);
+  if (m_handle != SQL_NULL_HANDLE) library().SQLFreeHandle(m_type, m_handle);
 }
 
 void Handle::check(SQLRETURN rc, const char* what) const {
@@ -38,8 +38,8 @@ std::string diagnostics(SQLSMALLINT type, SQLHANDLE handle) {
     SQLINTEGER nativeError = 0;
     SQLSMALLINT length = 0;
     const SQLRETURN rc =
-        SQLGetDiagRecW(type, handle, record, state.data(), &nativeError, message.data(),
-                       static_cast<SQLSMALLINT>(message.size()), &length);
+        library().SQLGetDiagRecW(type, handle, record, state.data(), &nativeError, message.data(),
+                                 static_cast<SQLSMALLINT>(message.size()), &length);
     if (!succeeded(rc)) break;
     const auto* text = reinterpret_cast<const char16_t*>(message.data());
     const size_t kept = std::min<size_t>(static_cast<size_t>(length), message.size() - 1);

@@ -1,13 +1,7 @@
 #pragma once
 // ODBC handles owned like any other resource, and the driver's diagnostics turned into
-// DatabaseError. Only the wide-character calls are used: drivers that take UTF-16 keep
-// Chinese names and text intact only through them.
-// Windows' ODBC headers need its base types first.
-#ifdef _WIN32
-#include <windows.h>
-#endif
-#include <sql.h>
-#include <sqlext.h>
+// DatabaseError.
+#include "platform/odbc/odbc_library.h"
 
 #include <string>
 

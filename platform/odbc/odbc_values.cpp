@@ -26,8 +26,9 @@ Text timestampText(const SQL_TIMESTAMP_STRUCT& t) {
 template <typename Value>
 bool readFixed(const Handle& statement, SQLUSMALLINT column, SQLSMALLINT cType, Value& value) {
   SQLLEN indicator = 0;
-  statement.check(SQLGetData(statement.get(), column, cType, &value, sizeof value, &indicator),
-                  "SQLGetData");
+  statement.check(
+      library().SQLGetData(statement.get(), column, cType, &value, sizeof value, &indicator),
+      "SQLGetData");
   return indicator != SQL_NULL_DATA;
 }
 
@@ -37,8 +38,8 @@ FieldText readText(const Handle& statement, SQLUSMALLINT column) {
   std::array<SQLWCHAR, 1024> buffer{};
   for (;;) {
     SQLLEN indicator = 0;
-    const SQLRETURN rc =
-        SQLGetData(statement.get(), column, SQL_C_WCHAR, buffer.data(), sizeof buffer, &indicator);
+    const SQLRETURN rc = library().SQLGetData(statement.get(), column, SQL_C_WCHAR, buffer.data(),
+                                              sizeof buffer, &indicator);
     if (rc == SQL_NO_DATA) break;
     statement.check(rc, "SQLGetData");
     if (indicator == SQL_NULL_DATA) return std::nullopt;
@@ -154,8 +155,8 @@ void BoundRow::bindOne(const Handle& statement, SQLUSMALLINT number, Parameter& 
     size = kTimestampDigits;
     data = timestamp;
   }
-  statement.check(SQLBindParameter(statement.get(), number, SQL_PARAM_INPUT, cType, sqlType, size,
-                                   0, data, length, &parameter.indicator),
+  statement.check(library().SQLBindParameter(statement.get(), number, SQL_PARAM_INPUT, cType,
+                                             sqlType, size, 0, data, length, &parameter.indicator),
                   "SQLBindParameter");
 }
 

@@ -3,7 +3,7 @@
 # errors are answered by the front alone: without the job module, and without mapping the
 # libraries printing needs. A job loads the module beside the executable; a module that is
 # missing, broken or lacks its entry is one line naming it and the loader's reason, status
-# 1, in the job log too. A job for a built-in printer never loads libcups nor poppler (the
+# 1, in the job log too. A job for a built-in printer never loads libcups, libodbc nor poppler (the
 # archive search's PDF reader module); a search without that module is one line naming it.
 #
 # Environment: PILLORA_BIN, PILLORA_SAMPLES.
@@ -74,7 +74,7 @@ ROWS
 # A job for a built-in printer loads the module, never libcups.
 lines=$(mapped "$PILLORA_BIN" "$sample" 全部列印 "Pillora PDF")
 grep -q 'pillora-job.so$' <<<"$lines" || fail "the PDF job did not load the job module: $lines"
-! grep -qE '^lib(cups|poppler)' <<<"$lines" || fail "the PDF job loaded libcups or poppler"
+! grep -qE '^lib(cups|poppler|odbc)' <<<"$lines" || fail "the PDF job loaded libcups, poppler or libodbc"
 ls "$PILLORA_OUTPUT_DIR"/sample*.pdf >/dev/null || fail "the PDF job made no PDF"
 
 # The archive search loads the PDF reader module; without it, one line and status 1.

@@ -55,8 +55,10 @@ version=$(dpkg-deb -f "$deb" Version)
 dpkg-deb -c "$deb" | awk '{ print substr($6, 2) }' >"$work/contents"
 check "the package carries the programs, links and man pages" \
   [ "$(grep -cxE '/opt/pillora/(pillora|pillora-job\.so|pillora-pdf-reader\.so|pillora-access-copy|pillora-fonts.conf)|/usr/bin/pillora|/usr/share/man/man1/pillora\.1\.gz' "$work/contents")" -eq 7 ]
-check "the package depends on libcups2, which pillora loads when it needs a CUPS queue" \
-  bash -c "dpkg-deb -f '$deb' Depends | tr ',' '\n' | grep -qxE ' *libcups2( .*)?'"
+for library in libcups2 libodbc2; do # loaded when a CUPS queue, an ODBC connection needs it
+  check "the package depends on $library" \
+    bash -c "dpkg-deb -f '$deb' Depends | tr ',' '\n' | grep -qxE ' *$library( .*)?'"
+done
 check "/usr/bin gets the links of the three programs people start, no helper" \
   [ "$(grep '^/usr/bin/.' "$work/contents" | tr '\n' ' ')" = \
     "/usr/bin/pillora /usr/bin/pillora-profile /usr/bin/velsor " ]
