@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 #include "common/text/errors.h"
@@ -12,11 +13,14 @@ namespace {
 // A driver manager that is missing, or lacks a function of the table, is one DatabaseError
 // naming the loader's reason; connections then fail with it instead of the program.
 TEST(OdbcLibrary, AMissingLibraryOrFunctionIsADatabaseErrorWithTheReason) {
-  const struct {
+  struct Row {
     const char* name;
     std::string reason;  // part of the loader's reason
-  } rows[] = {{"libpillora-no-such-odbc.so.2", "libpillora-no-such-odbc.so.2: cannot open"},
-              {"libc.so.6", "undefined symbol: SQLAllocHandle"}};
+  };
+  const std::array<Row, 2> rows{{
+      {"libpillora-no-such-odbc.so.2", "libpillora-no-such-odbc.so.2: cannot open"},
+      {"libc.so.6", "undefined symbol: SQLAllocHandle"},
+  }};
   for (const auto& row : rows) {
     try {
       loadLibrary(row.name);
