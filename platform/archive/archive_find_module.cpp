@@ -1,4 +1,4 @@
-#include <utility>
+#include <string>
 
 #include "platform/archive/archive_find.h"
 #include "platform/archive/pdf_reader_module.h"
